@@ -9,13 +9,17 @@
 
 constinit TNBoolProc BoolStore{};
 
-void CreateBoolStore() { BoolStore = TNBoolProc{}; }
+void CreateBoolStore() {
+  BoolStore = TNBoolProc{};
+}
 
 namespace {
 
 // Cells a load writes: 1 for the values 0 and 1, otherwise one past the
 // highest set bit. The row is cleared first, so the cells above stay 0.
-int SignificantBits(unsigned value) { return std::max(1, static_cast<int>(std::bit_width(value))); }
+int SignificantBits(unsigned value) {
+  return std::max(1, static_cast<int>(std::bit_width(value)));
+}
 
 template <typename TValue>
 void LoadBits(TNBoolProc::TRow& cells, TValue value) {
