@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -144,16 +146,26 @@ TEST(NBoolProc, RowToDecHexPadsButNeverCuts) {
   }
 }
 
-// A wrong row number must neither write beyond the store nor read garbage.
+// A wrong row number must neither write beyond the store nor read what lies
+// there. The store is followed by a guard area of ones, so a write past the
+// store changes the guard and a read past it sees ones.
 TEST(NBoolProc, RowNumbersOutsideTheStoreAreIgnored) {
+  struct TGuardedStore {
+    TNBoolProc Store = FullStore();
+    std::array<std::uint8_t, 256 * TNBoolProc::RowWidth> Beyond;
+  };
   for (const std::uint8_t row : {std::uint8_t{9}, std::uint8_t{255}}) {
-    TNBoolProc store = FullStore();
+    TGuardedStore guarded;
+    guarded.Beyond.fill(1);
+    TNBoolProc& store = guarded.Store;
     store.ClearRow(row);
     store.SetRowFromByte(row, 0);
     store.SetRowFromWord(row, 0);
     store.RotateRowLeft(row);
     store.RotateRowRight(row);
     EXPECT_EQ(store.Cells, FullStore().Cells);
+    EXPECT_TRUE(std::all_of(guarded.Beyond.begin(), guarded.Beyond.end(),
+                            [](std::uint8_t cell) { return cell == 1; }));
     EXPECT_EQ(store.RowToWord(row), 0);
     EXPECT_EQ(store.RowToByte(row), 0);
     EXPECT_EQ(store.RowToDecHex(row, 1), "0d  0h");
