@@ -49,7 +49,9 @@ class TCaptionWriter {
       : captions_(captions) {}
 
   void Add(std::string_view target, std::string text) {
-    captions_[next_++] = TCaption{target, std::move(text)};
+    TCaption& caption = captions_[next_++];
+    caption.Target = target;
+    caption.Text = std::move(text);
   }
 
  private:

@@ -1,63 +1,77 @@
 #include "core/readout_text.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace {
 
-// Large enough for any 16-bit value in decimal with a sign.
-using TNumberBuffer = std::array<char, 8>;
+// Each readout is written into a stack buffer through a running pointer and
+// becomes a string once: the evaluation makes twenty of these per input, and
+// growing a string piece by piece costs several times the formatting itself.
+//
+// Large enough for the longest readout: `RowToDecHex` pads to at most 255
+// digits.
+using TTextBuffer = std::array<char, 320>;
 
-void AppendDecimal(std::string& out, int value) {
-  TNumberBuffer buffer;
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-  out.append(buffer.data(), end);
+char* PutLiteral(char* out, std::string_view text) {
+  return std::copy(text.begin(), text.end(), out);
 }
 
-void AppendHex(std::string& out, std::uint16_t value, std::uint8_t digits) {
-  TNumberBuffer buffer;
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, 16).ptr;
-  const auto length = static_cast<std::size_t>(end - buffer.data());
-  if (length < digits) out.append(digits - length, '0');
-  for (const char* c = buffer.data(); c != end; ++c) {
-    // to_chars writes lower-case letters; the readouts show upper case.
-    out.push_back(*c >= 'a' ? static_cast<char>(*c - 'a' + 'A') : *c);
+char* PutDecimal(char* out, int value) {
+  // Six characters hold any 16-bit value, signed or not.
+  return std::to_chars(out, out + 6, value).ptr;
+}
+
+// Upper-case hexadecimal, zero-padded to at least `digits` digits.
+char* PutHex(char* out, std::uint16_t value, std::uint8_t digits) {
+  const int count = std::max(1, (std::bit_width(value) + 3) / 4);
+  for (int pad = count; pad < digits; ++pad) *out++ = '0';
+  for (int nibble = count - 1; nibble >= 0; --nibble) {
+    *out++ = "0123456789ABCDEF"[(value >> (4 * nibble)) & 0xF];
   }
+  return out;
+}
+
+std::string ToText(const TTextBuffer& buffer, const char* end) {
+  return std::string(buffer.data(), end);
 }
 
 }  // namespace
 
 std::string DecHexText(std::uint16_t value, std::uint8_t digits) {
-  std::string text;
-  text.reserve(13);
-  AppendDecimal(text, value);
-  text.append("d  ");
-  AppendHex(text, value, digits);
-  text.push_back('h');
-  return text;
+  TTextBuffer buffer;
+  char* out = PutDecimal(buffer.data(), value);
+  out = PutLiteral(out, "d  ");
+  out = PutHex(out, value, digits);
+  out = PutLiteral(out, "h");
+  return ToText(buffer, out);
 }
 
 std::string SignedText(std::uint16_t value) {
-  std::string text = "liczba ze znakiem: ";
-  AppendDecimal(text, static_cast<std::int16_t>(value));
-  text.append("d ");
-  return text;
+  TTextBuffer buffer;
+  char* out = PutLiteral(buffer.data(), "liczba ze znakiem: ");
+  out = PutDecimal(out, static_cast<std::int16_t>(value));
+  out = PutLiteral(out, "d ");
+  return ToText(buffer, out);
 }
 
 std::string ResultDecimalText(std::uint16_t value) {
-  std::string text;
-  AppendDecimal(text, value);
-  text.push_back('d');
-  return text;
+  TTextBuffer buffer;
+  char* out = PutDecimal(buffer.data(), value);
+  out = PutLiteral(out, "d");
+  return ToText(buffer, out);
 }
 
 std::string ResultHexText(std::uint16_t value) {
-  std::string text;
-  AppendHex(text, value, 4);
-  text.push_back('h');
-  return text;
+  TTextBuffer buffer;
+  char* out = PutHex(buffer.data(), value, 4);
+  out = PutLiteral(out, "h");
+  return ToText(buffer, out);
 }
 
 std::string CharacterText(std::uint8_t code) {
