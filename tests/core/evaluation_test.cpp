@@ -4,182 +4,142 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "core/n_bool_proc.h"
 
 namespace {
 
 using namespace std::string_literals;
-
-constexpr int kNotA = 7;
+using TExpectedCaption = std::pair<std::string_view, std::string>;
 
 std::string CaptionOf(const TEvaluation& e, std::string_view target) {
   const auto it = std::find_if(e.Captions.begin(), e.Captions.end(),
                                [&](const TCaption& c) { return c.Target == target; });
-  if (it == e.Captions.end()) {
-    ADD_FAILURE() << "no caption for " << target;
-    return {};
-  }
-  return it->Text;
+  if (it != e.Captions.end()) return it->Text;
+  ADD_FAILURE() << "no caption for " << target;
+  return {};
 }
 
-TEvaluation EvaluateOperands(std::uint16_t a, std::uint16_t b, int position) {
-  TNBoolProc store;
+TEvaluation EvaluateOperands(TNBoolProc& store, std::uint16_t a, std::uint16_t b, int position) {
   store.SetRowFromWord(RowA, a);
   store.SetRowFromWord(RowB, b);
+  store.SetRowFromWord(RowResult, 0xA5A5);  // a stale result must be overwritten
   return Evaluate(store, position);
 }
 
-TEST(Evaluation, CaptionsComeInAssignmentOrderAroundTheLeds) {
-  const TEvaluation e = EvaluateOperands(0, 0, kNotA);
-  std::vector<std::string_view> before, after;
-  for (const TCaption& c : e.BeforeLeds()) before.push_back(c.Target);
-  for (const TCaption& c : e.AfterLeds()) after.push_back(c.Target);
-  EXPECT_EQ(before,
-            (std::vector<std::string_view>{"GradientLabel1", "GradientLabel2", "GradientLabel3",
-                                           "GradientLabel4", "GradientLabel6", "GradientLabel5",
-                                           "Label22", "Label23", "Label25", "Label24", "Label27"}));
-  EXPECT_EQ(after, (std::vector<std::string_view>{
-                       "Label13", "Label15", "GradientLabel7", "GradientLabel8", "GradientLabel9",
-                       "GradientLabel10", "GradientLabel11", "GradientLabel12", "Label21"}));
-}
-
-TEST(Evaluation, StartUpShowsNotAOfZero) {
+// A = B = 0 with NOT A, as the window's creation evaluates it.
+TEST(Evaluation, StartUpCaptionsInAssignmentOrderAroundTheLeds) {
+  BoolStore.SetRowFromWord(RowA, 0x1234);
   CreateBoolStore();
-  const TEvaluation e = Evaluate(BoolStore, kNotA);
-  EXPECT_EQ(e.Result, 65535);
-  EXPECT_EQ(BoolStore.RowToWord(RowResult), 65535);
+  const TEvaluation e = Evaluate(BoolStore, 7);
+  // clang-format off
+  const TExpectedCaption expected[] = {
+      {"GradientLabel1", "0d  0h"}, {"GradientLabel2", "0d  0h"}, {"GradientLabel3", "0d  00h"},
+      {"GradientLabel4", "0d  0h"}, {"GradientLabel6", "0d  0h"}, {"GradientLabel5", "0d  00h"},
+      {"Label22", "\0"s}, {"Label23", "\0"s}, {"Label25", "\0"s}, {"Label24", "\0"s},
+      {"Label27", "liczba ze znakiem: 0d "},
+      // the LEDs come here
+      {"Label13", "65535d"}, {"Label15", "FFFFh"},
+      {"GradientLabel7", "15d  Fh"}, {"GradientLabel8", "15d  Fh"}, {"GradientLabel9", "255d  FFh"},
+      {"GradientLabel10", "15d  Fh"}, {"GradientLabel11", "15d  Fh"},
+      {"GradientLabel12", "255d  FFh"}, {"Label21", "\xFF  \xFF"}};
+  // clang-format on
+  for (std::size_t i = 0; i < TEvaluation::CaptionCount; ++i) {
+    EXPECT_EQ(e.Captions[i].Target, expected[i].first) << i;
+    EXPECT_EQ(e.Captions[i].Text, expected[i].second) << expected[i].first;
+  }
+  EXPECT_EQ(e.BeforeLeds().back().Target, "Label27");
+  EXPECT_EQ(e.AfterLeds().front().Target, "Label13");
   EXPECT_EQ(std::count(e.Leds.begin(), e.Leds.end(), true), 16);
-  EXPECT_EQ(CaptionOf(e, "Label13"), "65535d");
-  EXPECT_EQ(CaptionOf(e, "Label15"), "FFFFh");
-  EXPECT_EQ(CaptionOf(e, "Label27"), "liczba ze znakiem: 0d ");
-  EXPECT_EQ(CaptionOf(e, "Label21"), "\xFF  \xFF");
-  for (const char* nibble :
-       {"GradientLabel7", "GradientLabel8", "GradientLabel10", "GradientLabel11"}) {
-    EXPECT_EQ(CaptionOf(e, nibble), "15d  Fh") << nibble;
-  }
-  EXPECT_EQ(CaptionOf(e, "GradientLabel9"), "255d  FFh");
-  EXPECT_EQ(CaptionOf(e, "GradientLabel12"), "255d  FFh");
-  for (const char* nibble :
-       {"GradientLabel1", "GradientLabel2", "GradientLabel4", "GradientLabel6"}) {
-    EXPECT_EQ(CaptionOf(e, nibble), "0d  0h") << nibble;
-  }
-  EXPECT_EQ(CaptionOf(e, "GradientLabel3"), "0d  00h");
-  EXPECT_EQ(CaptionOf(e, "GradientLabel5"), "0d  00h");
-  for (const char* character : {"Label22", "Label23", "Label24", "Label25"}) {
-    EXPECT_EQ(CaptionOf(e, character), "\0"s) << character;
-  }
+  EXPECT_EQ(BoolStore.RowToWord(RowResult), 65535);
 }
 
-TEST(Evaluation, OperationsWrapsAndDivisionByZero) {
+// Position 0-7 is DIV, MOD, SUB, ADD, XOR, OR, AND, NOT A.
+TEST(Evaluation, ResultRowLedsAndResultNumbers) {
   struct TCase {
     std::uint16_t A, B;
     int Position;
     std::uint16_t Result;
+    const char* Hex;
   };
+  // clang-format off
   const TCase cases[] = {
-      {7, 2, 0, 3},
-      {7, 2, 1, 1},
-      {7, 2, 2, 5},
-      {7, 2, 3, 9},
-      {7, 2, 4, 5},
-      {7, 2, 5, 7},
-      {7, 2, 6, 2},
-      {7, 2, 7, 65528},
-      {2, 7, 2, 65531},
-      {65535, 1, 3, 0},
-      {1234, 0, 0, 0},
-      {1234, 0, 1, 0},
-      {65535, 65535, 3, 65534},
-      {0x1234, 0xFFFF, 7, 0xEDCB},
-      {65535, 2, 0, 32767},
+      {7, 2, 0, 3, "0003h"}, {7, 2, 1, 1, "0001h"}, {7, 2, 2, 5, "0005h"}, {7, 2, 3, 9, "0009h"},
+      {7, 2, 4, 5, "0005h"}, {7, 2, 5, 7, "0007h"}, {7, 2, 6, 2, "0002h"},
+      {7, 2, 7, 65528, "FFF8h"}, {2, 7, 2, 65531, "FFFBh"}, {65535, 1, 3, 0, "0000h"},
+      {1234, 0, 0, 0, "0000h"}, {1234, 0, 1, 0, "0000h"}, {65535, 2, 0, 32767, "7FFFh"},
+      {0xAB, 0x100, 1, 0xAB, "00ABh"},
       // The track bar never leaves 0-7; a position past an end acts as that end.
-      {7, 2, -1, 3},
-      {7, 2, 8, 65528},
-  };
+      {7, 2, -1, 3, "0003h"}, {7, 2, 8, 65528, "FFF8h"}};
+  // clang-format on
   for (const TCase& c : cases) {
     TNBoolProc store;
-    store.SetRowFromWord(RowA, c.A);
-    store.SetRowFromWord(RowB, c.B);
-    store.SetRowFromWord(RowResult, 0xA5A5);  // a stale result must be overwritten
-    const TEvaluation e = Evaluate(store, c.Position);
+    const TEvaluation e = EvaluateOperands(store, c.A, c.B, c.Position);
     const auto label = ::testing::Message() << c.A << " op" << c.Position << " " << c.B;
     EXPECT_EQ(e.Result, c.Result) << label;
     EXPECT_EQ(store.RowToWord(RowResult), c.Result) << label;
     EXPECT_EQ(CaptionOf(e, "Label13"), std::to_string(c.Result) + "d") << label;
+    EXPECT_EQ(CaptionOf(e, "Label15"), c.Hex) << label;
     for (unsigned i = 0; i < 16; ++i) EXPECT_EQ(e.Leds[i], ((c.Result >> i) & 1U) != 0) << label;
   }
 }
 
-TEST(Evaluation, ResultHexHasFourUpperCaseDigits) {
-  EXPECT_EQ(CaptionOf(EvaluateOperands(2, 7, 2), "Label15"), "FFFBh");
-  EXPECT_EQ(CaptionOf(EvaluateOperands(0xAB, 0, 5), "Label15"), "00ABh");
-  EXPECT_EQ(CaptionOf(EvaluateOperands(0, 0, 5), "Label15"), "0000h");
-}
-
-TEST(Evaluation, SignedReadoutOfA) {
-  EXPECT_EQ(CaptionOf(EvaluateOperands(0, 0, 0), "Label27"), "liczba ze znakiem: 0d ");
-  EXPECT_EQ(CaptionOf(EvaluateOperands(32767, 0, 0), "Label27"), "liczba ze znakiem: 32767d ");
-  EXPECT_EQ(CaptionOf(EvaluateOperands(32768, 0, 0), "Label27"), "liczba ze znakiem: -32768d ");
-  EXPECT_EQ(CaptionOf(EvaluateOperands(65535, 0, 0), "Label27"), "liczba ze znakiem: -1d ");
-}
-
-TEST(Evaluation, NibbleAndByteReadoutsOfAAndTheResult) {
-  const TEvaluation e = EvaluateOperands(0x1234, 0, kNotA);  // result 0xEDCB
-  const std::pair<const char*, const char*> expected[] = {
-      {"GradientLabel6", "1d  1h"},     {"GradientLabel4", "2d  2h"},
-      {"GradientLabel2", "3d  3h"},     {"GradientLabel1", "4d  4h"},
-      {"GradientLabel5", "18d  12h"},   {"GradientLabel3", "52d  34h"},
-      {"GradientLabel11", "14d  Eh"},   {"GradientLabel10", "13d  Dh"},
-      {"GradientLabel8", "12d  Ch"},    {"GradientLabel7", "11d  Bh"},
-      {"GradientLabel12", "237d  EDh"}, {"GradientLabel9", "203d  CBh"},
+// Character readouts are raw code page 1250 bytes; a code-0 byte stays in the
+// text, since the label showing it decides where the caption ends.
+TEST(Evaluation, ReadoutTexts) {
+  struct TCase {
+    std::uint16_t A, B;
+    int Position;
+    std::initializer_list<TExpectedCaption> Captions;
   };
-  for (const auto& [target, text] : expected) EXPECT_EQ(CaptionOf(e, target), text) << target;
-}
-
-TEST(Evaluation, CharacterReadoutsOfAAndB) {
-  const TEvaluation e = EvaluateOperands(0xA542, 0x4300, 0);
-  EXPECT_EQ(CaptionOf(e, "Label22"), "B");
-  EXPECT_EQ(CaptionOf(e, "Label23"), "\xA5");
-  EXPECT_EQ(CaptionOf(e, "Label25"), "\0"s);
-  EXPECT_EQ(CaptionOf(e, "Label24"), "C");
-}
-
-// Code-0 bytes stay in the text; the label showing it decides where it ends.
-TEST(Evaluation, ResultCharactersKeepZeroBytes) {
-  EXPECT_EQ(CaptionOf(EvaluateOperands(0x4142, 0, 5), "Label21"), "A  B");
-  EXPECT_EQ(CaptionOf(EvaluateOperands(0x0042, 0, 5), "Label21"), "\0  B"s);
-  EXPECT_EQ(CaptionOf(EvaluateOperands(0x4100, 0, 5), "Label21"), "A  \0"s);
+  // clang-format off
+  const TCase cases[] = {
+      {0x1234, 0, 7,  // result 0xEDCB
+       {{"GradientLabel6", "1d  1h"}, {"GradientLabel4", "2d  2h"}, {"GradientLabel2", "3d  3h"},
+        {"GradientLabel1", "4d  4h"}, {"GradientLabel5", "18d  12h"}, {"GradientLabel3", "52d  34h"},
+        {"GradientLabel11", "14d  Eh"}, {"GradientLabel10", "13d  Dh"},
+        {"GradientLabel8", "12d  Ch"}, {"GradientLabel7", "11d  Bh"},
+        {"GradientLabel12", "237d  EDh"}, {"GradientLabel9", "203d  CBh"}}},
+      {32767, 0, 0, {{"Label27", "liczba ze znakiem: 32767d "}}},
+      {32768, 0, 0, {{"Label27", "liczba ze znakiem: -32768d "}}},
+      {65535, 0, 0, {{"Label27", "liczba ze znakiem: -1d "}}},
+      {0xA542, 0x4300, 0,
+       {{"Label22", "B"}, {"Label23", "\xA5"}, {"Label25", "\0"s}, {"Label24", "C"}}},
+      {0x4142, 0, 5, {{"Label21", "A  B"}}},
+      {0x0042, 0, 5, {{"Label21", "\0  B"s}}},
+      {0x4100, 0, 5, {{"Label21", "A  \0"s}}}};
+  // clang-format on
+  for (const TCase& c : cases) {
+    TNBoolProc store;
+    const TEvaluation e = EvaluateOperands(store, c.A, c.B, c.Position);
+    for (const auto& [target, text] : c.Captions) {
+      EXPECT_EQ(CaptionOf(e, target), text) << target << " for A " << c.A << ", B " << c.B;
+    }
+  }
 }
 
 TEST(Evaluation, WritesOnlyTheResultAndScratchRows) {
   TNBoolProc store;
-  for (std::uint8_t row = 0; row < TNBoolProc::RowCount; ++row)
-    store.SetRowFromWord(row, 0x5A00 + row);
-  const TNBoolProc before = store;
+  for (std::uint8_t row = 0; row < TNBoolProc::RowCount; ++row) store.Cells[row].fill(1);
   Evaluate(store, 3);
   for (std::uint8_t row = 0; row < TNBoolProc::RowCount; ++row) {
     if (row == RowResult || row == RowScratch) continue;
-    EXPECT_EQ(store.Cells[row], before.Cells[row]) << "row " << int{row};
+    EXPECT_EQ(store.RowToWord(row), 0xFFFF) << "row " << int{row};
   }
-  EXPECT_EQ(store.RowToWord(RowResult), 0x5A00 + 0x5A01);
 }
 
 TEST(Evaluation, MovingTheTrackBarChangesOnlyTheResultReadouts) {
   TNBoolProc store;
-  store.SetRowFromWord(RowA, 0x1234);
-  store.SetRowFromWord(RowB, 0x0F0F);
-  const TEvaluation xorResult = Evaluate(store, 4);
+  const TEvaluation xorResult = EvaluateOperands(store, 0x1234, 0x0F0F, 4);
   const TEvaluation andResult = Evaluate(store, 6);
-  for (std::size_t i = 0; i < TEvaluation::CaptionsBeforeLeds; ++i) {
-    EXPECT_EQ(andResult.Captions[i].Text, xorResult.Captions[i].Text) << i;
+  for (std::size_t i = 0; i < TEvaluation::CaptionCount; ++i) {
+    const bool same = andResult.Captions[i].Text == xorResult.Captions[i].Text;
+    EXPECT_EQ(same, i < TEvaluation::CaptionsBeforeLeds) << andResult.Captions[i].Target;
   }
-  EXPECT_NE(CaptionOf(andResult, "Label13"), CaptionOf(xorResult, "Label13"));
-  EXPECT_EQ(store.RowToWord(RowA), 0x1234);
-  EXPECT_EQ(store.RowToWord(RowB), 0x0F0F);
 }
 
 }  // namespace
