@@ -9,5 +9,5 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBITCALC_TESTS
 cmake --build "$build" --target bitcalc_bench >/dev/null
 
 "$build/bench/bitcalc_bench" --benchmark_repetitions=9 \
-  --benchmark_report_aggregates_only=true "$@" |
-  awk 'NR <= 3 || /^-+$/ || /^Benchmark/ || /_median/'
+  --benchmark_report_aggregates_only=true "$@" 2>&1 |
+  awk '/^-+$/ || /^Benchmark/ || /_median/ || tolower($0) ~ /error/'
