@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/platform_services.h"
+
+// Stands in for the desktop services while it lives: counts beeps and
+// records every URL the code under test asks to open, then puts back the
+// handlers it replaced. Spies may nest; each restores what it found.
+//
+//   ServiceSpy spy;
+//   ... press an invalid key ...
+//   EXPECT_EQ(spy.Beeps(), 1);
+class ServiceSpy {
+ public:
+  ServiceSpy()
+      : previousOpenUrl_(
+            SetOpenUrlHandler([this](const std::string& url) { urls_.push_back(url); })),
+        previousBeep_(SetBeepHandler([this] { ++beeps_; })) {}
+
+  ~ServiceSpy() {
+    SetOpenUrlHandler(std::move(previousOpenUrl_));
+    SetBeepHandler(std::move(previousBeep_));
+  }
+
+  ServiceSpy(const ServiceSpy&) = delete;
+  ServiceSpy& operator=(const ServiceSpy&) = delete;
+
+  int Beeps() const { return beeps_; }
+  const std::vector<std::string>& OpenedUrls() const { return urls_; }
+  void Clear() {
+    beeps_ = 0;
+    urls_.clear();
+  }
+
+ private:
+  std::vector<std::string> urls_;
+  int beeps_ = 0;
+  TOpenUrlHandler previousOpenUrl_;
+  TBeepHandler previousBeep_;
+};
