@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "framework/platform_services.h"
 #include "framework/platform_setup.h"
 
 // Every widget test runs headless with the pinned fonts and style, so the
@@ -12,5 +13,9 @@ int main(int argc, char** argv) {
   PrepareQtEnvironment();
   QApplication app(argc, argv);
   FinishQtSetup();
+  // No test may open a browser or make a sound; tests that care install a
+  // ServiceSpy on top of these.
+  SetOpenUrlHandler([](const std::string&) {});
+  SetBeepHandler([] {});
   return RUN_ALL_TESTS();
 }
