@@ -1,0 +1,51 @@
+#include "framework/hint_window.h"
+
+#include "framework/canvas.h"
+#include "framework/pen_brush.h"
+
+namespace {
+constexpr unsigned kHintTextFlags = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK;
+}
+
+THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
+  setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  SetVisible(false);
+  SetColor(clInfoBk);
+  Font().SetColor(clInfoText);
+}
+
+TRect THintWindow::CalcHintRect(int maxWidth, const std::string& text, const void*) {
+  TBitmap measure;
+  measure.SetSize(1, 1);
+  measure.Canvas().Font().Assign(Font());
+  TRect r = Rect(0, 0, maxWidth, 0);
+  measure.Canvas().DrawText(text, r, kHintTextFlags | DT_CALCRECT);
+  // Room for the frame and a little air around the text.
+  r.Right += 6;
+  r.Bottom += 2;
+  return r;
+}
+
+void THintWindow::ActivateHint(const TRect& rect, const std::string& text) {
+  SetCaption(text);
+  setGeometry(rect.ToQRect());
+  show();
+  raise();
+  update();
+}
+
+void THintWindow::ActivateHintData(const TRect& rect, const std::string& text, const void*) {
+  ActivateHint(rect, text);
+}
+
+void THintWindow::Paint() {
+  TCanvas& c = *Canvas();
+  TRect r = ClientRect();
+  c.Brush().SetStyle(bsClear);
+  c.Pen().SetColor(clBlack);
+  c.Rectangle(r);
+  r = r.Inflated(-2, -1);
+  c.Font().Assign(Font());
+  c.DrawText(Caption(), r, kHintTextFlags);
+}
