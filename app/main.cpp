@@ -1,0 +1,45 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/demo_form.h"
+#include "core/n_bool_proc.h"
+#include "framework/application.h"
+#include "framework/platform_setup.h"
+#include "tools/snapshot.h"
+
+namespace {
+
+bool HasDisplay() { return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CreateBoolStore();
+
+  // "--snapshot FILE" renders the window to a PNG instead of running it; with
+  // no display that is the only thing the program can do.
+  const char* snapshot = nullptr;
+  if (argc == 3 && std::strcmp(argv[1], "--snapshot") == 0) snapshot = argv[2];
+  if (snapshot || !HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!snapshot && !HasDisplay()) snapshot = "bitcalc.png";
+
+  PrepareQtEnvironment();
+  QApplication qtApp(argc, argv);
+  FinishQtSetup();
+  TApplication application;
+  application.Initialize();
+  auto form = std::make_unique<TDemoForm>(&application);
+  application.SetMainForm(form.get());
+
+  if (snapshot) {
+    if (!SaveSnapshot(form.get(), QString::fromLocal8Bit(snapshot))) {
+      std::fprintf(stderr, "cannot write %s\n", snapshot);
+      return 1;
+    }
+    std::printf("%s\n", snapshot);
+    return 0;
+  }
+  return application.Run();
+}

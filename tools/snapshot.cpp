@@ -1,0 +1,12 @@
+#include "tools/snapshot.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+bool SaveSnapshot(QWidget* window, const QString& pngPath) {
+  window->show();
+  QApplication::processEvents();
+  return window->grab().toImage().save(pngPath, "PNG");
+}

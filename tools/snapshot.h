@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Shows window (off screen when there is no display), lets it paint, and
+// saves what it shows as a PNG. Returns false when the file cannot be written.
+bool SaveSnapshot(QWidget* window, const QString& pngPath);
