@@ -1,0 +1,78 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/bitmap.h"
+#include "framework/graphic_control.h"
+#include "framework/timer.h"
+#include "framework/win_control.h"
+#include "widgets/entry/spin_face_renderer.h"
+
+// A square button split by its anti-diagonal: the upper-left triangle steps up,
+// the lower-right one steps down. A press raises its half's event at once and,
+// while the button is held on that half, again after 400 ms and then every
+// 100 ms. Sliding off the half shows it released and pauses the repeat; sliding
+// back resumes it; the other half never becomes pressed during one press.
+//
+// The three faces (idle, top sunk, bottom sunk) are rendered once into bitmaps,
+// so a repaint while repeating is a single copy.
+class TNumSpinButton : public TGraphicControl {
+ public:
+  explicit TNumSpinButton(TComponent* owner);
+  ~TNumSpinButton() override;
+
+  // Writing copies the bitmap; nullptr puts the built-in arrow back.
+  const TBitmap& UpGlyph() const { return *up_glyph_; }
+  void SetUpGlyph(const TBitmap* glyph);
+  const TBitmap& DownGlyph() const { return *down_glyph_; }
+  void SetDownGlyph(const TBitmap* glyph);
+
+  // Takes the focus when the button is pressed; forgotten when it is destroyed.
+  TWinControl* FocusControl() const { return focus_control_; }
+  void SetFocusControl(TWinControl* control);
+
+  SpinPressState PressState() const { return press_state_; }
+  bool Tracking() const { return tracking_; }
+
+  // The cached face for a state, rendered for the current size.
+  const TBitmap& Face(SpinPressState state);
+
+  TNotifyEvent OnTopClick;
+  TNotifyEvent OnBottomClick;
+
+ protected:
+  void Paint() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void EnabledChanged() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  void NotifyTop();
+  void NotifyBottom();
+  void NotifyHalf(const TNotifyEvent& event);
+  void RepeatTick();
+  void StartRepeat();
+  void StopRepeat();
+  void RenderFaces();
+  void EnsureFaces();
+  void SetPressState(SpinPressState state);
+  void GlyphChanged();
+  bool Contains(int x, int y) const { return x >= 0 && x <= Width() && y >= 0 && y <= Height(); }
+
+  SpinPressState press_state_ = spNone;
+  std::unique_ptr<TBitmap> up_glyph_;
+  std::unique_ptr<TBitmap> down_glyph_;
+  bool tracking_ = false;
+  bool faces_stale_ = false;
+  std::unique_ptr<TBitmap> face_top_pressed_;
+  std::unique_ptr<TBitmap> face_bottom_pressed_;
+  TTimer* auto_repeat_timer_ = nullptr;  // owned as a component, created at the first press
+  std::unique_ptr<TBitmap> face_idle_;
+  SpinPressState press_origin_ = spNone;
+  TWinControl* focus_control_ = nullptr;
+};
+
+// The arrow glyph a new spin button starts with ("NUMSPINUP" or "NUMSPINDOWN").
+void LoadSpinGlyph(TBitmap& glyph, const char* resourceName);
