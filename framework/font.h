@@ -6,6 +6,20 @@
 #include "framework/color.h"
 #include "framework/persistent.h"
 
+// The measurements of a font as Windows reports them (all in pixels). They
+// come from the font file's OS/2 and hhea tables, not from Qt's metrics, which
+// use other ascent and descent fields and so give other line heights.
+struct TTextMetric {
+  int Height = 0;           // Ascent + Descent: the height of a text cell
+  int Ascent = 0;           // cell top to baseline
+  int Descent = 0;          // baseline to cell bottom
+  int InternalLeading = 0;  // Height minus the character (em) height
+  int ExternalLeading = 0;  // extra space the font asks for between lines
+  int AveCharWidth = 0;     // the font's declared average width
+  int MaxCharWidth = 0;     // the widest advance in the font
+  friend bool operator==(const TTextMetric&, const TTextMetric&) = default;
+};
+
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;  // a set of TFontStyle bits
 
@@ -41,6 +55,12 @@ class TFont : public TPersistent {
   // The Qt font that renders this one: the family resolved to the installed
   // stand-in and the height converted to Qt's pixel size.
   QFont ToQFont() const;
+
+  // The character (em) height in pixels that Height stands for.
+  int PixelHeight() const;
+
+  // Windows-style metrics of this font at its height.
+  TTextMetric Metrics() const;
 
  private:
   std::string name_ = "MS Sans Serif";
