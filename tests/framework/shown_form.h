@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "framework/form.h"
+
+// A form shown on the test screen and made the active window, so that
+// controls placed on it take the focus and get real key and mouse events.
+class ShownForm {
+ public:
+  explicit ShownForm(int width = 320, int height = 200) : form_(std::make_unique<TForm>(nullptr)) {
+    form_->SetBorderStyle(bsSingle);
+    form_->SetClientSize(width, height);
+  }
+
+  TForm* operator->() const { return form_.get(); }
+  TForm* get() const { return form_.get(); }
+
+  // Shows the form and waits until it is exposed and active.
+  bool Show() {
+    form_->Show();
+    QApplication::setActiveWindow(form_.get());
+    return QTest::qWaitForWindowExposed(form_.get()) && QTest::qWaitForWindowActive(form_.get());
+  }
+
+ private:
+  std::unique_ptr<TForm> form_;
+};
