@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "framework/timer.h"
+
+class TBitControl;
+
+// Flashing rates: how many on-off cycles a second.
+enum TFlashFreq { ff8Hz, ff4Hz, ff2Hz, ff1Hz, ff05Hz };
+
+// The one service that makes bit controls flash. It exists, with its timer,
+// only while at least one control is listed; each listed control is sent
+// alternately an off and an on phase at its own rate, starting with off
+// (a control starts flashing while it shows on).
+class TFlashService {
+ public:
+  // One tick of the service's timer: a sixteenth of a second, to the
+  // millisecond below. The fastest rate changes phase every tick.
+  static constexpr int kTickMs = 62;
+  static int TicksPerPhase(TFlashFreq f);
+
+  // Lists control at rate f, or changes the rate of a listed control (its
+  // phase carries on).
+  static void Register(TBitControl* control, TFlashFreq f);
+  // Takes control off the list; the service goes with its last entry.
+  static void Unregister(TBitControl* control);
+
+  // The running service, or nullptr while nothing flashes.
+  static TFlashService* Instance();
+
+  bool Contains(const TBitControl* control) const;
+  int Count() const { return int(entries_.size()); }
+  const TTimer& Timer() const { return *timer_; }
+
+  TFlashService(const TFlashService&) = delete;
+  TFlashService& operator=(const TFlashService&) = delete;
+  ~TFlashService();
+
+ private:
+  struct Entry {
+    TBitControl* control;
+    TFlashFreq freq;
+    int ticks_left;
+    bool on;
+  };
+
+  TFlashService();
+  Entry* Find(const TBitControl* control);
+  void Tick();
+  static void ReleaseIfIdle();
+
+  std::vector<Entry> entries_;
+  std::unique_ptr<TTimer> timer_;
+  bool ticking_ = false;
+};
