@@ -68,7 +68,7 @@ TApplication::TApplication()
   show_timer_->SetEnabled(false);
   hide_timer_->SetEnabled(false);
   show_timer_->OnTimer = [this](TObject*) { ShowTimerFired(); };
-  hide_timer_->OnTimer = [this](TObject*) { CancelHint(); };
+  hide_timer_->OnTimer = [this](TObject*) { HidePauseElapsed(); };
   qApp->installEventFilter(filter_.get());
 }
 
@@ -119,17 +119,26 @@ void TApplication::MouseMovedOver(TControl* control, QPoint globalPos) {
     }
     return;
   }
-  const bool wasShowing = hint_showing_;
   HideHint();
   hint_control_ = control;
   show_timer_->SetEnabled(false);
-  if (!show_hint_ || !control->ShowHint()) return;
-  show_timer_->SetInterval(wasShowing ? hint_short_pause_ : hint_pause_);
+  if (!show_hint_ || !control->ShowHint()) {
+    hint_active_ = false;
+    return;
+  }
+  show_timer_->SetInterval(hint_active_ ? hint_short_pause_ : hint_pause_);
   show_timer_->SetEnabled(true);
 }
 
 void TApplication::MouseLeft(TControl* control) {
-  if (control == HintControl()) CancelHint();
+  if (control != HintControl()) return;
+  // A window opening under the mouse (the hint itself, say) makes the
+  // platform report a leave although the mouse has not moved off.
+  // The last move the application saw tells where the mouse really is.
+  if (control->rect().contains(control->mapFromGlobal(mouse_))) return;
+  show_timer_->SetEnabled(false);
+  HideHint();
+  hint_control_.clear();
 }
 
 void TApplication::ShowTimerFired() {
@@ -164,6 +173,7 @@ void TApplication::ActivateHint(TPoint screenPos) {
   hint_window_->ActivateHintData(r, info.HintStr, info.HintData);
   shown_ = info;
   hint_showing_ = true;
+  hint_active_ = true;
   hide_timer_->SetInterval(info.HideTimeout > 0 ? info.HideTimeout : hint_hide_pause_);
   hide_timer_->SetEnabled(true);
 }
@@ -174,8 +184,15 @@ void TApplication::HideHint() {
   hint_showing_ = false;
 }
 
+void TApplication::HidePauseElapsed() {
+  // The hint stays away until the mouse moves on to another control.
+  HideHint();
+  hint_active_ = false;
+}
+
 void TApplication::CancelHint() {
   show_timer_->SetEnabled(false);
   HideHint();
+  hint_active_ = false;
   hint_control_.clear();
 }

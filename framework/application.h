@@ -81,6 +81,7 @@ class TApplication : public TComponent {
   void MouseLeft(TControl* control);
   void ShowTimerFired();
   void HideHint();
+  void HidePauseElapsed();
 
   TForm* main_form_ = nullptr;
   int hint_pause_ = 500;
@@ -92,6 +93,9 @@ class TApplication : public TComponent {
   QPointer<QWidget> hint_control_;  // the control the mouse rests on
   THintInfo shown_;
   bool hint_showing_ = false;
+  // A hint was showing and the mouse has only moved on since: the next hint
+  // comes after the short pause.
+  bool hint_active_ = false;
   QPoint mouse_;
   TTimer* show_timer_;
   TTimer* hide_timer_;

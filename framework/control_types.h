@@ -7,16 +7,15 @@
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-enum TShiftFlag : unsigned {
-  ssShift = 1,
-  ssAlt = 2,
-  ssCtrl = 4,
-  ssLeft = 8,
-  ssRight = 16,
-  ssMiddle = 32,
-  ssDouble = 64,
-};
-using TShiftState = unsigned;  // a set of TShiftFlag bits
+// A set of the ss* bits below.
+using TShiftState = unsigned;
+inline constexpr TShiftState ssShift = 1;
+inline constexpr TShiftState ssAlt = 2;
+inline constexpr TShiftState ssCtrl = 4;
+inline constexpr TShiftState ssLeft = 8;
+inline constexpr TShiftState ssRight = 16;
+inline constexpr TShiftState ssMiddle = 32;
+inline constexpr TShiftState ssDouble = 64;
 
 enum TCursor { crDefault, crArrow, crHandPoint, crIBeam, crSizeNS, crSizeWE };
 
@@ -25,14 +24,12 @@ enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBiDiMode { bdLeftToRight, bdRightToLeft };
 
-// How the framework treats a control's mouse input.
-enum TControlStyleFlag : unsigned {
-  csCaptureMouse = 1,   // keeps the mouse while a button is down
-  csClickEvents = 2,    // a press and release over the control make a click
-  csDoubleClicks = 4,   // a quick second press is a double click, not a press
-  csOpaque = 8,         // paints its whole area, nothing behind shows through
-};
+// How the framework treats a control's mouse input and painting.
 using TControlStyle = unsigned;
+inline constexpr TControlStyle csCaptureMouse = 1;  // keeps the mouse while a button is down
+inline constexpr TControlStyle csClickEvents = 2;   // a press and release over it make a click
+inline constexpr TControlStyle csDoubleClicks = 4;  // a quick second press is a double click
+inline constexpr TControlStyle csOpaque = 8;        // paints its whole area itself
 
 // Virtual key codes, as key events report them.
 enum : std::uint16_t {
@@ -58,12 +55,10 @@ enum : std::uint16_t {
 
 // Answers to the dialog-code query: which keys a focused control keeps
 // for itself instead of letting the window use them for navigation.
-enum TDialogCode : unsigned {
-  DLGC_WANTARROWS = 1,
-  DLGC_WANTTAB = 2,
-  DLGC_WANTALLKEYS = 4,
-  DLGC_WANTCHARS = 0x80,
-};
+inline constexpr unsigned DLGC_WANTARROWS = 1;
+inline constexpr unsigned DLGC_WANTTAB = 2;
+inline constexpr unsigned DLGC_WANTALLKEYS = 4;
+inline constexpr unsigned DLGC_WANTCHARS = 0x80;
 
 using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;

@@ -57,7 +57,6 @@ void TForm::FinishCreation() {
 
 void TForm::Show() {
   SetVisible(true);
-  raise();
   activateWindow();
 }
 

@@ -8,8 +8,12 @@ constexpr unsigned kHintTextFlags = DT_LEFT | DT_NOPREFIX | DT_WORDBREAK;
 }
 
 THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
-  setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  // The hint must never take the mouse from the control it describes, or it
+  // would end itself the moment it appeared under the pointer.
+  setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                 Qt::WindowTransparentForInput);
   setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
   SetVisible(false);
   SetColor(clInfoBk);
   Font().SetColor(clInfoText);
@@ -31,7 +35,6 @@ void THintWindow::ActivateHint(const TRect& rect, const std::string& text) {
   SetCaption(text);
   setGeometry(rect.ToQRect());
   show();
-  raise();
   update();
 }
 

@@ -68,7 +68,7 @@ class TWinControl : public TControl {
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  void UpdateFocusPolicy();
+  virtual void UpdateFocusPolicy();
 
  private:
   void ApplyTabOrder();

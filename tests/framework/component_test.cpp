@@ -84,7 +84,7 @@ TEST(Component, FreeNotificationTellsTheWatcherOnceAndNotAfterItIsWithdrawn) {
   watcher.RemoveFreeNotification(other);
   delete watched;
   delete other;
-  EXPECT_EQ(log, (std::vector<std::string>{"Edit saw Button go", "delete Button", "delete Other"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"delete Button", "Edit saw Button go", "delete Other"}));
 }
 
 TEST(Component, AWatcherThatDiesFirstIsNotCalledLater) {
