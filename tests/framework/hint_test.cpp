@@ -122,7 +122,7 @@ TEST_F(Hints, TheControlCanChangeContentAndPosition) {
   first->moveTo = TPoint{40, 50};
   Hover(first);
   clock->Advance(100);
-  EXPECT_EQ(Shown(), "Answered");
+  ASSERT_EQ(Shown(), "Answered");
   EXPECT_EQ(app->ShownHint()->pos(), QPoint(40, 50));
 }
 
