@@ -33,13 +33,21 @@ class TBitmap::BitmapCanvas : public TCanvas {
 
 TBitmap::TBitmap() : canvas_(std::make_unique<BitmapCanvas>(image_)) {}
 
-TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) : TBitmap() {
+  SetSize(width, height);
+}
 
-TBitmap::~TBitmap() { canvas_->Close(); }
+TBitmap::~TBitmap() {
+  canvas_->Close();
+}
 
-void TBitmap::FinishPainting() const { canvas_->Close(); }
+void TBitmap::FinishPainting() const {
+  canvas_->Close();
+}
 
-TCanvas& TBitmap::Canvas() { return *canvas_; }
+TCanvas& TBitmap::Canvas() {
+  return *canvas_;
+}
 
 const QImage& TBitmap::Image() const {
   FinishPainting();

@@ -6,7 +6,9 @@
 
 TCanvas::TCanvas() = default;
 
-TCanvas::TCanvas(QPainter* painter) { Attach(painter); }
+TCanvas::TCanvas(QPainter* painter) {
+  Attach(painter);
+}
 
 TCanvas::~TCanvas() = default;
 
@@ -25,8 +27,10 @@ void TCanvas::Attach(QPainter* painter) {
 void TCanvas::Detach() {
   if (!painter_) return;
   if (clip_) {
-    if (outerClip_) painter_->setClipRegion(*outerClip_);
-    else painter_->setClipping(false);
+    if (outerClip_)
+      painter_->setClipRegion(*outerClip_);
+    else
+      painter_->setClipping(false);
   }
   painter_ = nullptr;
 }
@@ -39,7 +43,9 @@ void TCanvas::Bind(QPainter* painter) {
   ApplyClip();
 }
 
-void TCanvas::Unbind() { painter_ = nullptr; }
+void TCanvas::Unbind() {
+  painter_ = nullptr;
+}
 
 void TCanvas::ResetPainterState() {
   QPainter* p = painter_;
@@ -61,8 +67,10 @@ void TCanvas::ApplyClip() {
   QPainter* p = painter_;
   if (!p) return;
   if (!clip_) {
-    if (outerClip_) p->setClipRegion(*outerClip_);
-    else p->setClipping(false);
+    if (outerClip_)
+      p->setClipRegion(*outerClip_);
+    else
+      p->setClipping(false);
     return;
   }
   QRegion region = *clip_;
@@ -100,7 +108,8 @@ const QImage* TCanvas::Surface() const {
 TColor TCanvas::Pixel(int x, int y) const {
   const QImage* image = Surface();
   if (!image) return clNone;
-  if ((clip_ && !clip_->contains(QPoint(x, y))) || (outerClip_ && !outerClip_->contains(QPoint(x, y))))
+  if ((clip_ && !clip_->contains(QPoint(x, y))) ||
+      (outerClip_ && !outerClip_->contains(QPoint(x, y))))
     return clNone;
   const QPoint d = base_.map(QPoint(x, y));
   if (!image->valid(d)) return clNone;
@@ -109,7 +118,8 @@ TColor TCanvas::Pixel(int x, int y) const {
 }
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
-  if (QPainter* p = AcquirePainter(); p && color != clNone) p->fillRect(QRect(x, y, 1, 1), ToQColor(color));
+  if (QPainter* p = AcquirePainter(); p && color != clNone)
+    p->fillRect(QRect(x, y, 1, 1), ToQColor(color));
 }
 
 void TCanvas::FillSpans(QPainter* p, const std::vector<TSpan>& spans, const QColor& color) {
@@ -139,7 +149,8 @@ void TCanvas::Figure(int left, int top, int right, int bottom, int cornerW, int 
     const TRect inside = outlined ? box : TRect{left, top, right - 1, bottom - 1};
     FillSpans(p, RoundRectFill(inside, cornerW, cornerH), ToQColor(brush_.Color()));
   }
-  if (outlined) FillSpans(p, RoundRectOutline(box, cornerW, cornerH, pen_.Width()), ToQColor(pen_.Color()));
+  if (outlined)
+    FillSpans(p, RoundRectOutline(box, cornerW, cornerH, pen_.Width()), ToQColor(pen_.Color()));
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
@@ -179,7 +190,8 @@ void TCanvas::FrameRect(const TRect& r) {
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
-  if (QPainter* p = AcquirePainter(); p && !bitmap.Empty()) p->drawImage(QPoint(x, y), bitmap.Image());
+  if (QPainter* p = AcquirePainter(); p && !bitmap.Empty())
+    p->drawImage(QPoint(x, y), bitmap.Image());
 }
 
 void TCanvas::CopyRect(const TRect& dest, const TBitmap& bitmap, const TRect& src) {

@@ -147,9 +147,9 @@ class TCanvas : public TObject {
   TFont font_;
   TPoint penPos_;
 
-  QTransform base_;                    // the painter's transform at Attach
-  std::optional<QRegion> outerClip_;   // the painter's clip at Attach
-  std::optional<QRegion> clip_;        // the canvas's own clip
+  QTransform base_;                   // the painter's transform at Attach
+  std::optional<QRegion> outerClip_;  // the painter's clip at Attach
+  std::optional<QRegion> clip_;       // the canvas's own clip
 
   TFont builtFont_;  // the Font the cached Qt font was built from
   std::unique_ptr<QFont> qfont_;

@@ -14,11 +14,16 @@ std::span<const int> DashPattern(TPenStyle style) {
   static constexpr std::array<int, 4> kDashDot = {9, 6, 3, 6};
   static constexpr std::array<int, 6> kDashDotDot = {9, 3, 3, 3, 3, 3};
   switch (style) {
-    case psDash: return kDash;
-    case psDot: return kDot;
-    case psDashDot: return kDashDot;
-    case psDashDotDot: return kDashDotDot;
-    default: return {};
+    case psDash:
+      return kDash;
+    case psDot:
+      return kDot;
+    case psDashDot:
+      return kDashDot;
+    case psDashDotDot:
+      return kDashDotDot;
+    default:
+      return {};
   }
 }
 
@@ -77,8 +82,10 @@ void TCanvas::PaintLinePixels(QPainter* p, const std::vector<TPoint>& pixels, in
   const QColor gap = ToQColor(brush_.Color());
   RunPainter runs(p);
   for (const TPoint& px : pixels) {
-    if (pattern.empty() || PatternOn(pattern, patternPos)) runs.Add(px, ink);
-    else if (fillGaps) runs.Add(px, gap);
+    if (pattern.empty() || PatternOn(pattern, patternPos))
+      runs.Add(px, ink);
+    else if (fillGaps)
+      runs.Add(px, gap);
     ++patternPos;
   }
 }
@@ -92,8 +99,10 @@ void TCanvas::WideLines(QPainter* p, const std::vector<TPoint>& points, bool clo
   p->translate(0.5, 0.5);
   p->setPen(QPen(ToQColor(pen_.Color()), pen_.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p->setBrush(Qt::NoBrush);
-  if (closed) p->drawPolygon(polygon);
-  else p->drawPolyline(polygon);
+  if (closed)
+    p->drawPolygon(polygon);
+  else
+    p->drawPolyline(polygon);
   p->restore();
 }
 

@@ -85,7 +85,9 @@ int TCanvas::TextHeight(const std::string&) {
   return metrics_.Height;
 }
 
-TSize TCanvas::TextExtent(const std::string& text) { return {TextWidth(text), TextHeight(text)}; }
+TSize TCanvas::TextExtent(const std::string& text) {
+  return {TextWidth(text), TextHeight(text)};
+}
 
 TTextMetric TCanvas::TextMetrics() {
   CurrentQFont();
@@ -103,8 +105,9 @@ void TCanvas::DrawLine(QPainter* p, const TTextLine& line, const TTextMeasurer& 
   const int thickness = std::max(1, qmetrics_->lineWidth());
   const QColor ink = ToQColor(font_.Color());
   for (int index : line.Underlines)
-    p->fillRect(QRect(x + m.OffsetOf(line.Text, index), top, m.CharWidth(line.Text, index), thickness),
-                ink);
+    p->fillRect(
+        QRect(x + m.OffsetOf(line.Text, index), top, m.CharWidth(line.Text, index), thickness),
+        ink);
 }
 
 int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
@@ -128,8 +131,10 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
   // Vertical placement other than the top applies to a single line only.
   const bool single = (flags & DT_SINGLELINE) != 0;
   int top = r.Top;
-  if (single && (flags & DT_BOTTOM)) top = r.Bottom - height;
-  else if (single && (flags & DT_VCENTER)) top = r.Top + (r.Height() - height) / 2;
+  if (single && (flags & DT_BOTTOM))
+    top = r.Bottom - height;
+  else if (single && (flags & DT_VCENTER))
+    top = r.Top + (r.Height() - height) / 2;
 
   QPainter* p = AcquirePainter();
   if (p && !lines.empty()) {
@@ -142,8 +147,10 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
     int y = top;
     for (const TTextLine& line : lines) {
       int x = r.Left;
-      if (flags & DT_CENTER) x = r.Left + (r.Width() - line.Width) / 2;
-      else if (flags & DT_RIGHT) x = r.Right - line.Width;
+      if (flags & DT_CENTER)
+        x = r.Left + (r.Width() - line.Width) / 2;
+      else if (flags & DT_RIGHT)
+        x = r.Right - line.Width;
       DrawLine(p, line, measure, x, y);
       y += lineHeight;
     }

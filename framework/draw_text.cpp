@@ -39,11 +39,13 @@ TTextLine MakeLine(const Prefixed& source, int start, int length, const TTextMea
   return line;
 }
 
-bool IsBlank(QChar c) { return c == u' '; }
+bool IsBlank(QChar c) {
+  return c == u' ';
+}
 
 // Greedy word wrap of [start, end) of the source into lines.
-void WrapParagraph(const Prefixed& source, int start, int end, int maxWidth,
-                   const TTextMeasurer& m, std::vector<TTextLine>& lines) {
+void WrapParagraph(const Prefixed& source, int start, int end, int maxWidth, const TTextMeasurer& m,
+                   std::vector<TTextLine>& lines) {
   const QString& s = source.text;
   int pos = start;
   do {
@@ -88,8 +90,10 @@ void Ellipsize(TTextLine& line, bool path, int maxWidth, const TTextMeasurer& m)
   const int shift = int(kEllipsis.size()) - int(split - keep);
   std::vector<int> underlines;
   for (int u : line.Underlines) {
-    if (u < keep) underlines.push_back(u);
-    else if (u >= split) underlines.push_back(u + shift);
+    if (u < keep)
+      underlines.push_back(u);
+    else if (u >= split)
+      underlines.push_back(u + shift);
   }
   line.Text = head.left(keep).toString() + kEllipsis + tail.toString();
   line.Underlines = std::move(underlines);

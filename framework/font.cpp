@@ -32,7 +32,9 @@ int MulDiv(int a, int b, int c) {
 }
 
 // Fractions round to the nearest integer with halves to even.
-int RoundEven(double v) { return int(std::lrint(v)); }
+int RoundEven(double v) {
+  return int(std::lrint(v));
+}
 
 // The few design values of a face that the Windows metrics are built from,
 // in font units.
@@ -95,9 +97,13 @@ const FaceTables& TablesFor(const QString& family, bool bold, bool italic) {
 
 }  // namespace
 
-int TFont::Size() const { return -MulDiv(height_, kPointsPerInch, kScreenPpi); }
+int TFont::Size() const {
+  return -MulDiv(height_, kPointsPerInch, kScreenPpi);
+}
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, kScreenPpi, kPointsPerInch)); }
+void TFont::SetSize(int points) {
+  SetHeight(-MulDiv(points, kScreenPpi, kPointsPerInch));
+}
 
 void TFont::Assign(const TFont& other) {
   if (SameAs(other)) return;

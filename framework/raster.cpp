@@ -23,11 +23,17 @@ std::vector<TPoint> LinePixels(TPoint from, TPoint to) {
   for (int i = 0; i < major; ++i) {
     pixels.push_back({x, y});
     if (err > 0) {
-      if (xMajor) y += sy; else x += sx;
+      if (xMajor)
+        y += sy;
+      else
+        x += sx;
       err -= 2 * major;
     }
     err += 2 * minor;
-    if (xMajor) x += sx; else y += sy;
+    if (xMajor)
+      x += sx;
+    else
+      y += sy;
   }
   return pixels;
 }
@@ -51,7 +57,9 @@ int CornerInset(int row, int height, int cornerW, int cornerH) {
   return std::max(0, int(inset));
 }
 
-TRect Grown(const TRect& box, int by) { return box.Inflated(by, by); }
+TRect Grown(const TRect& box, int by) {
+  return box.Inflated(by, by);
+}
 
 // Row spans of `outer` minus those of `inner` (inner may be empty).
 std::vector<TSpan> Subtract(const std::vector<TSpan>& outer, const std::vector<TSpan>& inner) {
@@ -91,8 +99,8 @@ std::vector<TSpan> RoundRectOutline(const TRect& box, int cornerW, int cornerH, 
     const int grow = outer.Width() - box.Width();
     const TRect inner = outer.Shrunk(width);
     const int shrink = 2 * width;
-    const auto outerFill = RoundRectFill(outer, cornerW > 0 ? cornerW + grow : 0,
-                                         cornerH > 0 ? cornerH + grow : 0);
+    const auto outerFill =
+        RoundRectFill(outer, cornerW > 0 ? cornerW + grow : 0, cornerH > 0 ? cornerH + grow : 0);
     const auto innerFill = inner.IsEmpty()
                                ? std::vector<TSpan>{}
                                : RoundRectFill(inner, std::max(0, cornerW + grow - shrink),
@@ -107,7 +115,7 @@ std::vector<TSpan> RoundRectOutline(const TRect& box, int cornerW, int cornerH, 
     // A row's border reaches inwards until it meets the diagonal neighbour
     // of the nearer row above or below; the first and last rows are border
     // along their whole length.
-    int leftEnd = s.X1;   // exclusive end of the left run
+    int leftEnd = s.X1;  // exclusive end of the left run
     int rightStart = s.X0;
     if (i > 0 && i < n - 1) {
       const TSpan& up = fill[std::size_t(i - 1)];
@@ -125,8 +133,8 @@ std::vector<TSpan> RoundRectOutline(const TRect& box, int cornerW, int cornerH, 
   return out;
 }
 
-std::vector<TSpan> ClipSpansToSweep(const std::vector<TSpan>& spans, const TRect& box,
-                                    TPoint start, TPoint end) {
+std::vector<TSpan> ClipSpansToSweep(const std::vector<TSpan>& spans, const TRect& box, TPoint start,
+                                    TPoint end) {
   constexpr double kTurn = 2 * std::numbers::pi;
   const double cx = (box.Left + box.Right) / 2.0;
   const double cy = (box.Top + box.Bottom) / 2.0;

@@ -37,5 +37,5 @@ std::vector<TSpan> RoundRectOutline(const TRect& box, int cornerW, int cornerH, 
 // The spans of an outline whose pixel centres lie in the counter-clockwise
 // sweep from the radial through `start` to the radial through `end`, measured
 // around the centre of box. Equal directions keep the whole outline.
-std::vector<TSpan> ClipSpansToSweep(const std::vector<TSpan>& spans, const TRect& box,
-                                    TPoint start, TPoint end);
+std::vector<TSpan> ClipSpansToSweep(const std::vector<TSpan>& spans, const TRect& box, TPoint start,
+                                    TPoint end);

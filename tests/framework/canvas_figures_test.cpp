@@ -41,7 +41,7 @@ TEST_F(CanvasFigures, PolylineLeavesOutOnlyItsLastPoint) {
   c().Pen().SetColor(clRed);
   c().Polyline({{5, 5}, {15, 5}, {15, 15}, {5, 25}});
   EXPECT_EQ(At(5, 5), clRed);
-  EXPECT_EQ(At(15, 5), clRed);   // a corner is the next segment's start
+  EXPECT_EQ(At(15, 5), clRed);  // a corner is the next segment's start
   EXPECT_EQ(At(15, 15), clRed);
   EXPECT_EQ(At(6, 24), clRed);
   EXPECT_EQ(At(5, 25), clWhite);
@@ -217,7 +217,7 @@ TEST(CanvasAttach, FollowsThePaintersOriginAndStaysInsideItsClip) {
   canvas.SetClipRect({-10, -10, 50, 50});  // cannot widen the painter's clip
   canvas.Brush().SetColor(clBlue);
   canvas.FillRect({15, 15, 40, 40});
-  EXPECT_EQ(canvas.Pixel(7, 7), clRed);  // read back through the origin
+  EXPECT_EQ(canvas.Pixel(7, 7), clRed);     // read back through the origin
   EXPECT_EQ(canvas.Pixel(25, 25), clNone);  // outside the painter's clip
   canvas.Detach();
   painter.end();

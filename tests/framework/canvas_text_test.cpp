@@ -131,7 +131,8 @@ TEST_F(CanvasText, EndEllipsisShortensTheLineToFit) {
   EXPECT_TRUE(lines[0].Text.endsWith("..."));
   EXPECT_TRUE(QString(text).startsWith(lines[0].Text.chopped(3)));
   EXPECT_LE(lines[0].Width, 80);
-  EXPECT_GT(m.Width(lines[0].Text.chopped(3) + QString(text).at(lines[0].Text.size() - 3) + "..."), 80);
+  EXPECT_GT(m.Width(lines[0].Text.chopped(3) + QString(text).at(lines[0].Text.size() - 3) + "..."),
+            80);
 }
 
 TEST_F(CanvasText, PathEllipsisKeepsTheLastPathComponent) {
@@ -203,9 +204,8 @@ TEST_F(CanvasText, EscapementTurnsTheCellAboutItsTopLeftCorner) {
   c().TextOut(20, 55, "Rotate");
   const QRect ink = Ink();
   ASSERT_FALSE(ink.isNull());
-  EXPECT_TRUE(QRect(19, 55 - w - 1, H() + 2, w + 2).contains(ink)) << ink.x() << "," << ink.y()
-                                                                    << " " << ink.width() << "x"
-                                                                    << ink.height();
+  EXPECT_TRUE(QRect(19, 55 - w - 1, H() + 2, w + 2).contains(ink))
+      << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
   EXPECT_GT(ink.height(), w / 2);
   EXPECT_LT(ink.width(), H());
 }

@@ -24,12 +24,12 @@ TEST(Cp1250, CentralEuropeanLettersAndUnassignedCodes) {
     char16_t unicode;
   };
   const Case cases[] = {
-      {0x41, u'A'},    {0x80, 0x20AC},  // euro sign
-      {0x8A, 0x0160},  {0x9A, 0x0161},  // S and s with caron
-      {0xA3, 0x0141},  {0xB9, 0x0105},  // L with stroke, a with ogonek
-      {0xEA, 0x0119},  {0xFF, 0x02D9},  // e with ogonek, dot above
-      {0x81, 0x0081},  {0x83, 0x0083},  {0x88, 0x0088},
-      {0x90, 0x0090},  {0x98, 0x0098},  // unassigned: same-numbered C1 controls
+      {0x41, u'A'},   {0x80, 0x20AC},  // euro sign
+      {0x8A, 0x0160}, {0x9A, 0x0161},  // S and s with caron
+      {0xA3, 0x0141}, {0xB9, 0x0105},  // L with stroke, a with ogonek
+      {0xEA, 0x0119}, {0xFF, 0x02D9},  // e with ogonek, dot above
+      {0x81, 0x0081}, {0x83, 0x0083}, {0x88, 0x0088},
+      {0x90, 0x0090}, {0x98, 0x0098},  // unassigned: same-numbered C1 controls
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.byte));
@@ -43,7 +43,9 @@ TEST(Cp1250, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
   // written as a surrogate pair.
   EXPECT_EQ(ToCp1250(u"\u00C0\u00E0"), "??");
   EXPECT_EQ(ToCp1250(u"x\u4E2Dy"), "x?y");
-  EXPECT_EQ(ToCp1250(QString::fromUtf8("a\xF0\x9F\x98\x80" "b")), "a?b");
+  EXPECT_EQ(ToCp1250(QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                       "b")),
+            "a?b");
   EXPECT_EQ(ToCp1250(u"\u00C1rv\u00EDzt\u0171r\u0151"), "\xC1rv\xEDzt\xFBr\xF5");
 }
 
