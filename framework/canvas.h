@@ -95,10 +95,10 @@ class TCanvas : public TObject {
   int TextHeight(const std::string& text);
   TSize TextExtent(const std::string& text);
   TTextMetric TextMetrics();
-  // Lays text out in r by the DT_ flags (draw_text.h) and draws it, or with
-  // DT_CALCRECT only moves r's right and bottom edges to fit it. Returns the
-  // text's height; with DT_VCENTER or DT_BOTTOM, the distance from r.Top to
-  // the bottom of the text.
+  // Lays text (up to its first code-0 character) out in r by the DT_ flags
+  // (draw_text.h) and draws it, or with DT_CALCRECT only moves r's right and
+  // bottom edges to fit it. Returns the text's height; with DT_VCENTER or
+  // DT_BOTTOM, the distance from r.Top to the bottom of the text.
   int DrawText(const std::string& text, TRect& r, unsigned flags);
 
   // Clipping, inside whatever clip the painter had when attached.

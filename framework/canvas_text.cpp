@@ -115,7 +115,10 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
   // Tab stops every eight average character widths.
   const int tabWidth = (flags & DT_EXPANDTABS) ? 8 * metrics_.AveCharWidth : 0;
   const TTextMeasurer measure(*qmetrics_, tabWidth);
-  const std::vector<TTextLine> lines = LayoutDrawText(FromCp1250(text), flags, r.Width(), measure);
+  // Like a zero-terminated string handed over without a length, the text
+  // ends at its first code-0 character.
+  const std::vector<TTextLine> lines =
+      LayoutDrawText(CaptionToQString(text), flags, r.Width(), measure);
   const int lineHeight =
       metrics_.Height + ((flags & DT_EXTERNALLEADING) ? metrics_.ExternalLeading : 0);
   const int height = lineHeight * int(lines.size());

@@ -109,6 +109,9 @@ TEST_F(CanvasText, LineBreaksAndExternalLeading) {
   EXPECT_EQ(r.Right, c().TextWidth("three"));
   r = {0, 0, 100, 0};
   EXPECT_EQ(c().DrawText("one\ntwo", r, DT_CALCRECT | DT_SINGLELINE), H());
+  r = {0, 0, 100, 0};
+  EXPECT_EQ(c().DrawText(std::string("one\0two", 7), r, DT_CALCRECT), H());
+  EXPECT_EQ(r.Right, c().TextWidth("one"));
   c().Font().SetName("Arial");
   c().Font().SetHeight(-16);
   ASSERT_EQ(c().TextMetrics().ExternalLeading, 1);
