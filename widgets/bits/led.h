@@ -1,0 +1,45 @@
+#pragma once
+
+#include "framework/canvas.h"
+#include "widgets/bits/bit_persistent.h"
+
+enum TLEDShape { sRound, sArrowLeft, sArrowRight, sArrowUp, sArrowDown, sRectangle };
+
+// Draws a lamp of the given shape into r: filled with fill, outlined with
+// outline. A round lamp also gets a highlight arc over the upper-left quarter
+// of a smaller concentric circle.
+void DrawLamp(TCanvas& canvas, const TRect& r, TLEDShape shape, TColor fill, TColor outline);
+
+// The lamp of an LED: its shape, colours and size. Width and Height are kept
+// within 4-40 pixels.
+class TLED : public TBitPersistent {
+ public:
+  static constexpr int kMinSize = 4;
+  static constexpr int kMaxSize = 40;
+
+  TLEDShape Shape() const { return shape_; }
+  void SetShape(TLEDShape v) { SetField(shape_, v); }
+  TColor ColorOn() const { return color_on_; }
+  void SetColorOn(TColor v) { SetField(color_on_, v); }
+  TColor ColorOff() const { return color_off_; }
+  void SetColorOff(TColor v) { SetField(color_off_, v); }
+  int Width() const { return width_; }
+  void SetWidth(int v);
+  int Height() const { return height_; }
+  void SetHeight(int v);
+
+  // Where the owning LED last placed the lamp (empty before its first paint).
+  const TRect& LampRect() const { return lamp_rect_; }
+  void SetLampRect(const TRect& r) { lamp_rect_ = r; }
+
+  // Draws the lamp at LampRect in its on or off colour.
+  void Draw(TCanvas& canvas, bool on) const;
+
+ private:
+  TLEDShape shape_ = sRound;
+  TColor color_on_ = clLime;
+  TColor color_off_ = clBtnFace;
+  int width_ = 13;
+  int height_ = 13;
+  TRect lamp_rect_;
+};
