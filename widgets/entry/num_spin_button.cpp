@@ -80,9 +80,12 @@ void TNumSpinButton::EnsureFaces() {
 const TBitmap& TNumSpinButton::Face(SpinPressState state) {
   EnsureFaces();
   switch (state) {
-    case spTop: return *face_top_pressed_;
-    case spBottom: return *face_bottom_pressed_;
-    case spNone: break;
+    case spTop:
+      return *face_top_pressed_;
+    case spBottom:
+      return *face_bottom_pressed_;
+    case spNone:
+      break;
   }
   return *face_idle_;
 }
@@ -112,8 +115,12 @@ void TNumSpinButton::NotifyHalf(const TNotifyEvent& event) {
   if (!IsLeftButtonDown()) press_state_ = spNone;
 }
 
-void TNumSpinButton::NotifyTop() { NotifyHalf(OnTopClick); }
-void TNumSpinButton::NotifyBottom() { NotifyHalf(OnBottomClick); }
+void TNumSpinButton::NotifyTop() {
+  NotifyHalf(OnTopClick);
+}
+void TNumSpinButton::NotifyBottom() {
+  NotifyHalf(OnBottomClick);
+}
 
 void TNumSpinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TGraphicControl::MouseDown(button, shift, x, y);

@@ -5,7 +5,9 @@
 namespace {
 
 // Rounds halves to the even neighbour, as every float-to-int conversion here does.
-int RoundEven(double v) { return int(std::nearbyint(v)); }
+int RoundEven(double v) {
+  return int(std::nearbyint(v));
+}
 
 void Line(TCanvas& c, TColor color, TPoint from, TPoint to) {
   c.Pen().SetColor(color);

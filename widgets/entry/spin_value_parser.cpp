@@ -9,7 +9,9 @@
 
 namespace {
 
-int DecimalDigit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
+int DecimalDigit(char c) {
+  return c >= '0' && c <= '9' ? c - '0' : -1;
+}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -18,7 +20,9 @@ int HexDigit(char c) {
   return -1;
 }
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+char UpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
 
 std::optional<std::int32_t> ParseHexDigits(std::string_view digits) {
   if (digits.empty()) return std::nullopt;
@@ -93,12 +97,16 @@ std::optional<std::int32_t> ParseSpinInteger(std::string_view text) {
   if (i == std::string_view::npos) return std::nullopt;
   const std::string_view rest = text.substr(i);
   switch (rest[0]) {
-    case '+': return ParseDecimalDigits(rest.substr(1), false);
-    case '-': return ParseDecimalDigits(rest.substr(1), true);
+    case '+':
+      return ParseDecimalDigits(rest.substr(1), false);
+    case '-':
+      return ParseDecimalDigits(rest.substr(1), true);
     case '$':
     case 'x':
-    case 'X': return ParseHexDigits(rest.substr(1));
-    default: break;
+    case 'X':
+      return ParseHexDigits(rest.substr(1));
+    default:
+      break;
   }
   if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X'))
     return ParseHexDigits(rest.substr(2));
@@ -187,9 +195,9 @@ std::string FormatSpinValue(TSpinValue v, TValueType type, int decimal, char dec
 }
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return UpperAscii(x) == UpperAscii(y);
+         });
 }
 
 bool AcceptsSpinChar(char ch, TValueType type, bool editorEnabled, std::string_view currentText,

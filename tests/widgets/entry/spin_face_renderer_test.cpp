@@ -118,7 +118,7 @@ TEST_F(SpinFaceEdges, IdleFaceShowsBothHalvesRaised) {
   EXPECT_EQ(idle.Pixel(1, 27), Rgb(clBtnShadow));     // starts the diagonal edge
   EXPECT_EQ(idle.Pixel(10, 1), Rgb(clBtnHighlight));
   EXPECT_EQ(idle.Pixel(26, 1), Rgb(clBtnHighlight));
-  EXPECT_EQ(idle.Pixel(27, 1), Rgb(clBtnShadow));     // the diagonal edge, not the polyline
+  EXPECT_EQ(idle.Pixel(27, 1), Rgb(clBtnShadow));  // the diagonal edge, not the polyline
   EXPECT_EQ(idle.Pixel(10, 18), Rgb(clBtnShadow));
   // Bottom half: light edge along the diagonal (x + y = 30), dark bottom and right.
   EXPECT_EQ(idle.Pixel(15, 15), Rgb(clBtnHighlight));

@@ -69,23 +69,23 @@ TEST_P(ReadSpinValueTest, ParsesInTheFieldsFormatWithoutClamping) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, ReadSpinValueTest,
-    ::testing::Values(
-        ReadCase{"70000", vtInteger, 0, 70000}, ReadCase{"-5", vtInteger, 0, -5},
-        ReadCase{"2147483648", vtInteger, 0, 0}, ReadCase{"12 ", vtInteger, 0, 0},
-        ReadCase{"+12", vtInteger, 0, 12}, ReadCase{"  12", vtInteger, 0, 12},
-        ReadCase{"$1F", vtInteger, 0, 31}, ReadCase{"0x1F", vtInteger, 0, 31},
-        ReadCase{"", vtInteger, 0, 0},
-        // A failed read gives the lower bound, truncated toward zero for integers.
-        ReadCase{"abc", vtInteger, 7.9L, 7}, ReadCase{"", vtInteger, -7.9L, -7},
-        // A hexadecimal field reads bare hex digits only.
-        ReadCase{"1FFFF", vtHex, 0, 131071}, ReadCase{"ffff", vtHex, 0, 65535},
-        ReadCase{"80000000", vtHex, 0, -2147483648.0L}, ReadCase{"100000000", vtHex, 0, 0},
-        ReadCase{"000000001", vtHex, 0, 1}, ReadCase{"$1F", vtHex, 0, 0},
-        ReadCase{"0x1F", vtHex, 0, 0}, ReadCase{"-5", vtHex, 0, 0}, ReadCase{"", vtHex, 0, 0},
-        ReadCase{"", vtHex, 3.5L, 3},
-        // The float read keeps the lower bound as it is.
-        ReadCase{"2.5", vtFloat, 0, 2.5L}, ReadCase{"", vtFloat, 1.25L, 1.25L},
-        ReadCase{"x", vtFloat, -0.5L, -0.5L}));
+    ::testing::Values(ReadCase{"70000", vtInteger, 0, 70000}, ReadCase{"-5", vtInteger, 0, -5},
+                      ReadCase{"2147483648", vtInteger, 0, 0}, ReadCase{"12 ", vtInteger, 0, 0},
+                      ReadCase{"+12", vtInteger, 0, 12}, ReadCase{"  12", vtInteger, 0, 12},
+                      ReadCase{"$1F", vtInteger, 0, 31}, ReadCase{"0x1F", vtInteger, 0, 31},
+                      ReadCase{"", vtInteger, 0, 0},
+                      // A failed read gives the lower bound, truncated toward zero for integers.
+                      ReadCase{"abc", vtInteger, 7.9L, 7}, ReadCase{"", vtInteger, -7.9L, -7},
+                      // A hexadecimal field reads bare hex digits only.
+                      ReadCase{"1FFFF", vtHex, 0, 131071}, ReadCase{"ffff", vtHex, 0, 65535},
+                      ReadCase{"80000000", vtHex, 0, -2147483648.0L},
+                      ReadCase{"100000000", vtHex, 0, 0}, ReadCase{"000000001", vtHex, 0, 1},
+                      ReadCase{"$1F", vtHex, 0, 0}, ReadCase{"0x1F", vtHex, 0, 0},
+                      ReadCase{"-5", vtHex, 0, 0}, ReadCase{"", vtHex, 0, 0},
+                      ReadCase{"", vtHex, 3.5L, 3},
+                      // The float read keeps the lower bound as it is.
+                      ReadCase{"2.5", vtFloat, 0, 2.5L}, ReadCase{"", vtFloat, 1.25L, 1.25L},
+                      ReadCase{"x", vtFloat, -0.5L, -0.5L}));
 
 struct FloatCase {
   const char* text;
@@ -102,14 +102,15 @@ TEST_P(ParseSpinFloatTest, TakesTheLocaleSeparatorAndAnExponent) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, ParseSpinFloatTest,
-    ::testing::Values(
-        FloatCase{"1.5", '.', 1.5L}, FloatCase{"1,5", ',', 1.5L}, FloatCase{"1,5", '.', {}},
-        FloatCase{"1.5", ',', {}}, FloatCase{"-0.25", '.', -0.25L}, FloatCase{"+3", '.', 3.0L},
-        FloatCase{".5", '.', 0.5L}, FloatCase{"5.", '.', 5.0L}, FloatCase{" 2.5 ", '.', 2.5L},
-        FloatCase{"1e3", '.', 1000.0L}, FloatCase{"1.5E-1", '.', 0.15L},
-        FloatCase{"2e+2", '.', 200.0L}, FloatCase{"1e", '.', {}}, FloatCase{"e3", '.', {}},
-        FloatCase{".", '.', {}}, FloatCase{"-", '.', {}}, FloatCase{"", '.', {}},
-        FloatCase{"1.2.3", '.', {}}, FloatCase{"1e99999", '.', {}}, FloatCase{"0x10", '.', {}}));
+    ::testing::Values(FloatCase{"1.5", '.', 1.5L}, FloatCase{"1,5", ',', 1.5L},
+                      FloatCase{"1,5", '.', {}}, FloatCase{"1.5", ',', {}},
+                      FloatCase{"-0.25", '.', -0.25L}, FloatCase{"+3", '.', 3.0L},
+                      FloatCase{".5", '.', 0.5L}, FloatCase{"5.", '.', 5.0L},
+                      FloatCase{" 2.5 ", '.', 2.5L}, FloatCase{"1e3", '.', 1000.0L},
+                      FloatCase{"1.5E-1", '.', 0.15L}, FloatCase{"2e+2", '.', 200.0L},
+                      FloatCase{"1e", '.', {}}, FloatCase{"e3", '.', {}}, FloatCase{".", '.', {}},
+                      FloatCase{"-", '.', {}}, FloatCase{"", '.', {}}, FloatCase{"1.2.3", '.', {}},
+                      FloatCase{"1e99999", '.', {}}, FloatCase{"0x10", '.', {}}));
 
 struct WriteCase {
   TSpinValue value;
@@ -208,10 +209,10 @@ INSTANTIATE_TEST_SUITE_P(
         CharCase{'.', vtInteger, true, "", false}, CharCase{'\xC1', vtInteger, true, "", false},
         CharCase{'A', vtHex, true, "", true}, CharCase{'f', vtHex, true, "", true},
         CharCase{'g', vtHex, true, "", false}, CharCase{'G', vtHex, true, "", false},
-        CharCase{'x', vtHex, true, "", false},
-        CharCase{'.', vtFloat, true, "12", true}, CharCase{'.', vtFloat, true, "1.2", false},
-        CharCase{'e', vtFloat, true, "12", true}, CharCase{'E', vtFloat, true, "1e2", false},
-        CharCase{'e', vtFloat, true, "1E2", false}, CharCase{'A', vtFloat, true, "", false},
+        CharCase{'x', vtHex, true, "", false}, CharCase{'.', vtFloat, true, "12", true},
+        CharCase{'.', vtFloat, true, "1.2", false}, CharCase{'e', vtFloat, true, "12", true},
+        CharCase{'E', vtFloat, true, "1e2", false}, CharCase{'e', vtFloat, true, "1E2", false},
+        CharCase{'A', vtFloat, true, "", false},
         // With the editor off only control characters other than Backspace pass.
         CharCase{'5', vtInteger, false, "", false}, CharCase{'\b', vtInteger, false, "", false},
         CharCase{'\x03', vtInteger, false, "", true}, CharCase{'\x16', vtHex, false, "", true}));
