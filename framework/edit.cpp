@@ -39,12 +39,20 @@ TCustomEdit::~TCustomEdit() {
   frame_->Detach();
 }
 
-QLineEdit* TCustomEdit::Editor() const { return field_; }
+QLineEdit* TCustomEdit::Editor() const {
+  return field_;
+}
 
-void TCustomEdit::SetMaxLength(int v) { max_length_ = std::max(0, v); }
+void TCustomEdit::SetMaxLength(int v) {
+  max_length_ = std::max(0, v);
+}
 
-bool TCustomEdit::ReadOnly() const { return field_->isReadOnly(); }
-void TCustomEdit::SetReadOnly(bool v) { field_->setReadOnly(v); }
+bool TCustomEdit::ReadOnly() const {
+  return field_->isReadOnly();
+}
+void TCustomEdit::SetReadOnly(bool v) {
+  field_->setReadOnly(v);
+}
 
 void TCustomEdit::SetAutoSize(bool v) {
   if (v == auto_size_) return;
@@ -73,8 +81,8 @@ void TCustomEdit::SetAlignment(TAlignment v) {
   if (v == alignment_) return;
   alignment_ = v;
   const Qt::Alignment h = v == taRightJustify ? Qt::AlignRight
-                          : v == taCenter    ? Qt::AlignHCenter
-                                             : Qt::AlignLeft;
+                          : v == taCenter     ? Qt::AlignHCenter
+                                              : Qt::AlignLeft;
   field_->setAlignment(h | Qt::AlignTop);
 }
 
@@ -82,27 +90,43 @@ int TCustomEdit::SelStart() const {
   return field_->hasSelectedText() ? field_->selectionStart() : field_->cursorPosition();
 }
 
-void TCustomEdit::SetSelStart(int v) { field_->setCursorPosition(std::max(0, v)); }
+void TCustomEdit::SetSelStart(int v) {
+  field_->setCursorPosition(std::max(0, v));
+}
 
-int TCustomEdit::SelLength() const { return field_->selectionLength(); }
+int TCustomEdit::SelLength() const {
+  return field_->selectionLength();
+}
 
-void TCustomEdit::SetSelLength(int v) { field_->setSelection(SelStart(), std::max(0, v)); }
+void TCustomEdit::SetSelLength(int v) {
+  field_->setSelection(SelStart(), std::max(0, v));
+}
 
-std::string TCustomEdit::SelText() const { return ToCp1250(field_->selectedText()); }
+std::string TCustomEdit::SelText() const {
+  return ToCp1250(field_->selectedText());
+}
 
-void TCustomEdit::SetSelText(const std::string& v) { field_->insert(FromCp1250(v)); }
+void TCustomEdit::SetSelText(const std::string& v) {
+  field_->insert(FromCp1250(v));
+}
 
-void TCustomEdit::SelectAll() { field_->selectAll(); }
+void TCustomEdit::SelectAll() {
+  field_->selectAll();
+}
 void TCustomEdit::ClearSelection() {
   if (!ReadOnly()) field_->del();
 }
 
-bool TCustomEdit::CanUndo() const { return field_->isUndoAvailable(); }
+bool TCustomEdit::CanUndo() const {
+  return field_->isUndoAvailable();
+}
 void TCustomEdit::Undo() {
   if (!ReadOnly()) field_->undo();
 }
 
-void TCustomEdit::CopyToClipboard() { field_->copy(); }
+void TCustomEdit::CopyToClipboard() {
+  field_->copy();
+}
 
 void TCustomEdit::CutToClipboard() {
   if (ReadOnly() || !field_->hasSelectedText()) return;
@@ -113,8 +137,8 @@ void TCustomEdit::PasteFromClipboard() {
   if (ReadOnly()) return;
   QString clip = QApplication::clipboard()->text();
   // A single-line field takes the clipboard's first line.
-  const auto eol = std::find_if(clip.begin(), clip.end(),
-                                [](QChar c) { return c == u'\r' || c == u'\n'; });
+  const auto eol =
+      std::find_if(clip.begin(), clip.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
   clip.truncate(eol - clip.begin());
   InsertLimited(FromCp1250(ToCp1250(clip)));
 }
@@ -141,7 +165,9 @@ TRect TCustomEdit::ClientRect() const {
   return Rect(0, 0, std::max(0, Width() - 2 * f), std::max(0, Height() - 2 * f));
 }
 
-TPoint TCustomEdit::ClientOrigin() const { return Point(FrameWidth(), FrameWidth()); }
+TPoint TCustomEdit::ClientOrigin() const {
+  return Point(FrameWidth(), FrameWidth());
+}
 
 void TCustomEdit::SetFormattingRect(const TRect& r) {
   formatting_rect_ = r;

@@ -31,7 +31,9 @@ bool TypesText(const QKeyEvent* e) {
 
 // What the field can hold of text: characters the code page lacks become '?',
 // so the field shows exactly what Text will read.
-QString Representable(const QString& text) { return FromCp1250(ToCp1250(text)); }
+QString Representable(const QString& text) {
+  return FromCp1250(ToCp1250(text));
+}
 
 }  // namespace
 
@@ -101,15 +103,18 @@ void TEditField::contextMenuEvent(QContextMenuEvent* event) {
   const bool writable = !isReadOnly();
   const bool selected = hasSelectedText();
   TCustomEdit* edit = edit_;
-  menu->addAction(tr("&Undo"), this, [edit] { edit->Undo(); })->setEnabled(writable && isUndoAvailable());
+  menu->addAction(tr("&Undo"), this, [edit] { edit->Undo(); })
+      ->setEnabled(writable && isUndoAvailable());
   menu->addSeparator();
-  menu->addAction(tr("Cu&t"), this, [edit] { edit->CutToClipboard(); })->setEnabled(writable && selected);
+  menu->addAction(tr("Cu&t"), this, [edit] { edit->CutToClipboard(); })
+      ->setEnabled(writable && selected);
   menu->addAction(tr("&Copy"), this, [edit] { edit->CopyToClipboard(); })->setEnabled(selected);
   menu->addAction(tr("&Paste"), this, [edit] { edit->PasteFromClipboard(); })
       ->setEnabled(writable && !QApplication::clipboard()->text().isEmpty());
   menu->addAction(tr("&Delete"), this, [this] { del(); })->setEnabled(writable && selected);
   menu->addSeparator();
-  menu->addAction(tr("Select &All"), this, [edit] { edit->SelectAll(); })->setEnabled(!text().isEmpty());
+  menu->addAction(tr("Select &All"), this, [edit] { edit->SelectAll(); })
+      ->setEnabled(!text().isEmpty());
   menu->popup(event->globalPos());
   event->accept();
 }

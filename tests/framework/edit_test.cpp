@@ -193,7 +193,8 @@ TEST_F(EditTest, CutAndPasteFromKeysAndMenuGoThroughTheHooks) {
   edit->refuse_clipboard = true;
   edit->SelectAll();
   QTest::keyClick(keys(), Qt::Key_Delete, Qt::ShiftModifier);
-  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), keys()->mapToGlobal(QPoint(5, 5)));
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              keys()->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(keys(), &menuEvent);
   auto* menu = keys()->findChild<QMenu*>();
   ASSERT_NE(menu, nullptr);
@@ -280,7 +281,9 @@ TEST(EditGeometry, AutoSizeFollowsFontAndFrame) {
 }
 
 // Pixels of the field as shown on screen.
-QImage Shot(TCustomEdit* edit) { return edit->grab().toImage(); }
+QImage Shot(TCustomEdit* edit) {
+  return edit->grab().toImage();
+}
 
 bool ColumnIsPlain(const QImage& img, int x, int top, int bottom, QRgb color) {
   for (int y = top; y < bottom; ++y)
@@ -321,18 +324,20 @@ TEST(EditChildren, AChildLiesAboveTheTextTakesClicksAndIsClippedByTheFrame) {
   edit->SetParent(form.get());
   edit->SetAutoSize(false);
   edit->SetBounds(10, 10, 100, 30);
-  auto* child = new TCustomControl(edit);
-  child->SetColor(clRed);
-  child->SetParent(edit);
-  // Reaching two pixels past the client area's right and bottom edges.
-  child->SetBounds(70, 2, 30, 30);
-  int clicks = 0;
-  child->OnClick = [&](TObject*) { ++clicks; };
   auto* other = new TEdit(form.get());
   other->SetParent(form.get());
   other->SetTop(50);
   ASSERT_TRUE(form.Show());
   other->SetFocus();
+  // Added to the field on screen, reaching two pixels past the client
+  // area's right and bottom edges.
+  auto* child = new TCustomControl(edit);
+  child->SetColor(clRed);
+  child->SetParent(edit);
+  child->SetBounds(70, 2, 30, 30);
+  child->raise();  // a later restack still leaves the frame on top
+  int clicks = 0;
+  child->OnClick = [&](TObject*) { ++clicks; };
 
   // A click on the child's part over the text goes to the child alone: the
   // text editor under it would have taken the focus.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <memory>
 
@@ -16,6 +17,12 @@ class ShownForm {
   }
 
   TForm* operator->() const { return form_.get(); }
+
+  // The form's pixels under control, as shown: graphic controls have no
+  // background of their own, so they are grabbed together with the form.
+  QImage Shot(const QWidget* control) const {
+    return form_->grab(QRect(control->mapTo(form_.get(), QPoint(0, 0)), control->size())).toImage();
+  }
   TForm* get() const { return form_.get(); }
 
   // Shows the form and waits until it is exposed and active.
