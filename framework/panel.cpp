@@ -1,0 +1,93 @@
+#include "framework/panel.h"
+
+#include <algorithm>
+
+#include "framework/canvas.h"
+#include "framework/frame_3d.h"
+#include "framework/text.h"
+
+namespace {
+
+// Draws one bevel just inside r and moves r past it; a space bevel takes its
+// room without drawing.
+void Bevel(TCanvas& canvas, TRect& r, TBevelCut cut, int width) {
+  switch (cut) {
+    case bvNone:
+      return;
+    case bvSpace:
+      r = r.Shrunk(width);
+      return;
+    case bvRaised:
+      Frame3D(canvas, r, clBtnHighlight, clBtnShadow, width);
+      return;
+    case bvLowered:
+      Frame3D(canvas, r, clBtnShadow, clBtnHighlight, width);
+      return;
+  }
+}
+
+int BevelRoom(TBevelCut cut, int width) {
+  return cut == bvNone ? 0 : width;
+}
+
+}  // namespace
+
+TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+  // The panel covers its whole area itself.
+  SetControlStyle(ControlStyle() | csOpaque);
+  SetBounds(Left(), Top(), 185, 41);
+}
+
+void TPanel::Set(int& field, int v) {
+  if (v == field) return;
+  field = v;
+  Invalidate();
+}
+
+void TPanel::SetBevelOuter(TBevelCut v) {
+  if (v == bevel_outer_) return;
+  bevel_outer_ = v;
+  Invalidate();
+}
+
+void TPanel::SetBevelInner(TBevelCut v) {
+  if (v == bevel_inner_) return;
+  bevel_inner_ = v;
+  Invalidate();
+}
+
+void TPanel::SetBevelWidth(int v) {
+  Set(bevel_width_, std::max(1, v));
+}
+void TPanel::SetBorderWidth(int v) {
+  Set(border_width_, std::max(0, v));
+}
+
+void TPanel::SetAlignment(TAlignment v) {
+  if (v == alignment_) return;
+  alignment_ = v;
+  Invalidate();
+}
+
+TRect TPanel::InnerRect() const {
+  const int room =
+      BevelRoom(bevel_outer_, bevel_width_) + border_width_ + BevelRoom(bevel_inner_, bevel_width_);
+  return ClientRect().Shrunk(room);
+}
+
+void TPanel::Paint() {
+  TCanvas& canvas = *Canvas();
+  TRect r = ClientRect();
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetColor(Color());
+  canvas.FillRect(r);
+  Bevel(canvas, r, bevel_outer_, bevel_width_);
+  r = r.Shrunk(border_width_);
+  Bevel(canvas, r, bevel_inner_, bevel_width_);
+
+  unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;
+  if (alignment_ == taCenter) flags |= DT_CENTER;
+  if (alignment_ == taRightJustify) flags |= DT_RIGHT;
+  canvas.Brush().SetStyle(bsClear);
+  canvas.DrawText(CaptionText(Caption()), r, flags);
+}
