@@ -138,16 +138,6 @@ TEST_F(SpinEditInput, AReadOnlyFieldIgnoresCutAndPaste) {
   EXPECT_EQ(QApplication::clipboard()->text(), "9");
 }
 
-TEST_F(SpinEditInput, CutTakesTheSelectionToTheClipboard) {
-  TNumSpinEdit* e = MakeField();
-  e->SetValue(345);
-  Focus(e);  // selects all
-  Key(Qt::Key_X, Qt::ControlModifier);
-  EXPECT_EQ(e->Text(), "");
-  EXPECT_EQ(QApplication::clipboard()->text(), "345");
-  EXPECT_EQ(e->Value(), 0);
-}
-
 TEST_F(SpinEditInput, EnteringTheFieldSelectsItsText) {
   TNumSpinEdit* e = MakeField();
   e->SetValue(4321);
