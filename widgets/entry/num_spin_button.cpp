@@ -112,7 +112,10 @@ void TNumSpinButton::NotifyHalf(const TNotifyEvent& event) {
   event(this);
   // The handler may have taken the mouse away (a modal window, say); a half that
   // is no longer held must not stay drawn pressed.
-  if (!IsLeftButtonDown()) press_state_ = spNone;
+  if (!IsLeftButtonDown() && press_state_ != spNone) {
+    press_state_ = spNone;
+    Invalidate();
+  }
 }
 
 void TNumSpinButton::NotifyTop() {

@@ -160,6 +160,20 @@ TEST_F(SpinButton, ADoubleClickStepsTwice) {
   EXPECT_EQ(steps, (Steps{"up", "up"}));
 }
 
+// A handler that runs its own event loop (a message box, say) can see the release
+// arrive before the press handling has finished.
+TEST_F(SpinButton, AHandlerThatTakesTheReleaseLeavesNoHalfPressed) {
+  button->OnTopClick = [this](TObject*) {
+    steps.push_back("up");
+    Release(kTop);
+  };
+  Press(kTop);
+  EXPECT_EQ(button->PressState(), spNone);
+  EXPECT_EQ(Shown(), FaceImage(spNone));
+  clock.Advance(1000);
+  EXPECT_EQ(steps, Steps{"up"});
+}
+
 TEST_F(SpinButton, RightAndMiddleButtonsDoNothing) {
   QTest::mouseClick(button, Qt::RightButton, {}, kTop);
   QTest::mousePress(button, Qt::MiddleButton, {}, kBottom);
