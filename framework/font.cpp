@@ -145,8 +145,7 @@ QFont TFont::ToQFont() const {
   return f;
 }
 
-// Windows builds the cell from usWinAscent and usWinDescent scaled to the em,
-// each rounded on its own; the external leading is whatever part of the hhea
+// Windows builds the cell from usWinAscent and usWinDescent scaled to the em; the external leading is whatever part of the hhea
 // line gap the win values do not already cover. For Tahoma at an 11-pixel em
 // (2049 + 423 units of 2048) that is 11 + 2 = 13 pixels with no leading.
 TTextMetric TFont::Metrics() const {
@@ -168,9 +167,20 @@ TTextMetric TFont::Metrics() const {
   const double em = height_ > 0 ? double(height_) * t.unitsPerEm / (t.winAscent + t.winDescent)
                                 : double(PixelHeight());
   const double scale = em / t.unitsPerEm;
-  m.Ascent = RoundEven(t.winAscent * scale);
-  m.Descent = RoundEven(t.winDescent * scale);
-  m.Height = m.Ascent + m.Descent;
+  if (height_ > 0) {
+    // A cell height is the cell: the em was chosen to give exactly that.
+    m.Height = height_;
+    m.Ascent = RoundEven(t.winAscent * scale);
+    m.Descent = m.Height - m.Ascent;
+  } else {
+    // Hinting grid-fits the ascender up to the next whole pixel, unless it
+    // is already within a sixteenth of one (Tahoma's ascender overshoots its
+    // em by a single unit and earns no pixel). Arial's 19-pixel cell is
+    // therefore 18 + 4 = 22, as the platform measures it.
+    m.Ascent = int(std::ceil(t.winAscent * scale - 1.0 / 16));
+    m.Descent = RoundEven(t.winDescent * scale);
+    m.Height = m.Ascent + m.Descent;
+  }
   m.InternalLeading = std::max(0, m.Height - RoundEven(em));
   const int hheaHeight = t.hheaAscender - t.hheaDescender;
   const int gap = t.hheaLineGap - ((t.winAscent + t.winDescent) - hheaHeight);

@@ -115,8 +115,8 @@ TEST_F(CanvasText, LineBreaksAndExternalLeading) {
   c().Font().SetName("Arial");
   c().Font().SetHeight(-16);
   ASSERT_EQ(c().TextMetrics().ExternalLeading, 1);
-  EXPECT_EQ(c().DrawText("a\nb", r, DT_CALCRECT), 2 * 17);
-  EXPECT_EQ(c().DrawText("a\nb", r, DT_CALCRECT | DT_EXTERNALLEADING), 2 * 18);
+  EXPECT_EQ(c().DrawText("a\nb", r, DT_CALCRECT), 2 * 18);
+  EXPECT_EQ(c().DrawText("a\nb", r, DT_CALCRECT | DT_EXTERNALLEADING), 2 * 19);
 }
 
 TEST_F(CanvasText, EndEllipsisShortensTheLineToFit) {

@@ -74,9 +74,15 @@ TEST(Font, MetricsFollowTheWindowsRules) {
   f.SetName("Arial");
   f.SetHeight(-16);
   const TTextMetric arial = f.Metrics();
-  EXPECT_EQ(arial.Ascent, 14);  // 1854 * 16 / 2048 = 14.48
+  // The spin edits' font: their flat fields are this cell + 6 = 28 high.
+  TFont field;
+  field.SetName("Arial");
+  field.SetHeight(-19);
+  field.SetStyle(fsBold);
+  EXPECT_EQ(field.Metrics().Height, 22);
+  EXPECT_EQ(arial.Ascent, 15);  // 1854 * 16 / 2048 = 14.48, grid-fitted up
   EXPECT_EQ(arial.Descent, 3);  // 434 * 16 / 2048 = 3.39
-  EXPECT_EQ(arial.InternalLeading, 1);
+  EXPECT_EQ(arial.InternalLeading, 2);
   EXPECT_EQ(arial.ExternalLeading, 1);  // 67 * 16 / 2048 = 0.52
   EXPECT_EQ(arial.AveCharWidth, 9);
   EXPECT_GT(arial.MaxCharWidth, arial.AveCharWidth);
