@@ -27,7 +27,9 @@ TBitControl::TBitControl(TComponent* owner) : TGraphicControl(owner) {
   SetFrequency(ff1Hz);
 }
 
-TBitControl::~TBitControl() { TFlashService::Unregister(this); }
+TBitControl::~TBitControl() {
+  TFlashService::Unregister(this);
+}
 
 void TBitControl::UpdateFlashEntry() {
   if (checked_ && flashing_)
@@ -115,10 +117,17 @@ void TBitControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   TGraphicControl::MouseDown(button, shift, x, y);
   if (button != mbLeft) return;
   switch (mode_) {
-    case mButton: SetChecked(true); break;
-    case mSwitch: SetChecked(!checked_); break;
-    case mRadioButton: SetStatusInt(std::int32_t(BitMask())); break;
-    case mIndicator: break;
+    case mButton:
+      SetChecked(true);
+      break;
+    case mSwitch:
+      SetChecked(!checked_);
+      break;
+    case mRadioButton:
+      SetStatusInt(std::int32_t(BitMask()));
+      break;
+    case mIndicator:
+      break;
   }
 }
 
@@ -131,7 +140,10 @@ void TBitControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
       RedrawState();
       break;
     case mSwitch:
-    case mRadioButton: RedrawState(); break;
-    case mIndicator: break;
+    case mRadioButton:
+      RedrawState();
+      break;
+    case mIndicator:
+      break;
   }
 }

@@ -37,23 +37,36 @@ int Radial(int metric, int x, int y, int width, int height) {
 
 int GradientStep(TGradientStyle style, int x, int y, int width, int height) {
   switch (style) {
-    case gsHorizontal1: return Linear(x, width);
-    case gsHorizontal2: return kGradientSteps - Linear(x, width);
-    case gsHorizontal3: return InOut(x, width);
-    case gsVertical1: return Linear(y, height);
-    case gsVertical2: return kGradientSteps - Linear(y, height);
-    case gsVertical3: return InOut(y, height);
-    case gsElliptic1: return Radial(1, x, y, width, height);
-    case gsElliptic2: return kGradientSteps - Radial(1, x, y, width, height);
+    case gsHorizontal1:
+      return Linear(x, width);
+    case gsHorizontal2:
+      return kGradientSteps - Linear(x, width);
+    case gsHorizontal3:
+      return InOut(x, width);
+    case gsVertical1:
+      return Linear(y, height);
+    case gsVertical2:
+      return kGradientSteps - Linear(y, height);
+    case gsVertical3:
+      return InOut(y, height);
+    case gsElliptic1:
+      return Radial(1, x, y, width, height);
+    case gsElliptic2:
+      return kGradientSteps - Radial(1, x, y, width, height);
     case gsElliptic3: {
       const int s = Radial(1, x, y, width, height);
       return std::min(s, kGradientSteps - s) * 2;
     }
-    case gsRectangle: return Radial(2, x, y, width, height);
-    case gsDiamond1: return Radial(3, x, y, width, height);
-    case gsDiamond2: return kGradientSteps - Radial(3, x, y, width, height);
-    case gsTopLeft: return Linear(x + y, width + height - 1);
-    case gsTopRight: return Linear(width - 1 - x + y, width + height - 1);
+    case gsRectangle:
+      return Radial(2, x, y, width, height);
+    case gsDiamond1:
+      return Radial(3, x, y, width, height);
+    case gsDiamond2:
+      return kGradientSteps - Radial(3, x, y, width, height);
+    case gsTopLeft:
+      return Linear(x + y, width + height - 1);
+    case gsTopRight:
+      return Linear(width - 1 - x + y, width + height - 1);
   }
   return 0;
 }
@@ -64,6 +77,5 @@ void FillGradient(TCanvas& canvas, const TRect& r, TColor from, TColor to, TGrad
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       canvas.SetPixel(r.Left + x, r.Top + y,
-                      InterpolateColor(from, to, kGradientSteps,
-                                       GradientStep(style, x, y, w, h)));
+                      InterpolateColor(from, to, kGradientSteps, GradientStep(style, x, y, w, h)));
 }

@@ -76,8 +76,8 @@ void TBitLED::Paint() {
   const std::string caption = CaptionText(Caption());
   caption_width_ = canvas.TextWidth(caption);
   caption_height_ = canvas.TextHeight(caption);
-  const TLEDLayout layout = LayoutLED(Width(), Height(), led_.Width(), led_.Height(),
-                                      led_.Shape(), led_position_, spacing_);
+  const TLEDLayout layout = LayoutLED(Width(), Height(), led_.Width(), led_.Height(), led_.Shape(),
+                                      led_position_, spacing_);
   led_.SetLampRect(layout.lamp);
   // No background: the caption's cell is left as whatever lies behind.
   canvas.Brush().SetStyle(bsClear);

@@ -46,7 +46,8 @@ void TBitSBevel::Paint(TCanvas& canvas, TRect& r) const {
   canvas.Rectangle(r);
   for (int i = 1; i <= width_; ++i) {
     if (style_ == bsRaised)
-      DrawFrame3D(canvas, r, InterpolateColor(color_highlight_from_, color_highlight_to_, width_, i),
+      DrawFrame3D(canvas, r,
+                  InterpolateColor(color_highlight_from_, color_highlight_to_, width_, i),
                   InterpolateColor(color_shadow_from_, color_shadow_to_, width_, i), 1);
     else
       DrawFrame3D(canvas, r, InterpolateColor(color_shadow_to_, color_shadow_from_, width_, i),

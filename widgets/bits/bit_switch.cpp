@@ -58,8 +58,7 @@ void TBitSwitch::RedrawState() {
     // The button is composed off screen, so whatever it draws stays inside
     // its area and the bevel is never touched.
     TBitmap button(area.Width(), area.Height());
-    PaintButton(button.Canvas(), Rect(0, 0, area.Width(), area.Height()), vertical_,
-                ShownState());
+    PaintButton(button.Canvas(), Rect(0, 0, area.Width(), area.Height()), vertical_, ShownState());
     canvas.Draw(area.Left, area.Top, button);
   });
 }

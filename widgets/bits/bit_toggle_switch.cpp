@@ -17,8 +17,7 @@ TRect LeverRect(const TRect& r, bool vertical, bool shown) {
 
 TPoint StateTextCentre(const TRect& r, bool vertical, bool shown) {
   if (vertical)
-    return {r.Left + r.Width() / 2,
-            shown ? r.Bottom - r.Height() / 4 : r.Top + r.Height() / 4};
+    return {r.Left + r.Width() / 2, shown ? r.Bottom - r.Height() / 4 : r.Top + r.Height() / 4};
   return {shown ? r.Right - r.Width() / 4 : r.Left + r.Width() / 4, r.Top + r.Height() / 2};
 }
 

@@ -21,8 +21,7 @@ void PaintStateField(TCanvas& canvas, const TRect& r, TColor color);
 // The lever's outline and face, then its raised bevel; returns the face left inside.
 TRect PaintLever(TCanvas& canvas, const TRect& lever, TColor face, TColor highlight, TColor shadow,
                  int bevelWidth);
-void PaintGrips(TCanvas& canvas, const TRect& face, bool vertical, TColor highlight,
-                TColor shadow);
+void PaintGrips(TCanvas& canvas, const TRect& face, bool vertical, TColor highlight, TColor shadow);
 
 // The lever switch of the operand bits: a state-coloured field with the state
 // text on one half, the lever on the other. The shown state (Checked XOR

@@ -11,11 +11,16 @@ std::unique_ptr<TFlashService> g_service;
 
 int TFlashService::TicksPerPhase(TFlashFreq f) {
   switch (f) {
-    case ff8Hz: return 1;
-    case ff4Hz: return 2;
-    case ff2Hz: return 4;
-    case ff1Hz: return 8;
-    case ff05Hz: return 16;
+    case ff8Hz:
+      return 1;
+    case ff4Hz:
+      return 2;
+    case ff2Hz:
+      return 4;
+    case ff1Hz:
+      return 8;
+    case ff05Hz:
+      return 16;
   }
   return 8;
 }
@@ -27,7 +32,9 @@ TFlashService::TFlashService() : timer_(std::make_unique<TTimer>(nullptr)) {
 
 TFlashService::~TFlashService() = default;
 
-TFlashService* TFlashService::Instance() { return g_service.get(); }
+TFlashService* TFlashService::Instance() {
+  return g_service.get();
+}
 
 TFlashService::Entry* TFlashService::Find(const TBitControl* control) {
   auto it = std::find_if(entries_.begin(), entries_.end(),

@@ -20,11 +20,21 @@ void DrawLamp(TCanvas& canvas, const TRect& r, TLEDShape shape, TColor fill, TCo
       canvas.Pen().SetWidth(1);
       break;
     }
-    case sArrowLeft: canvas.Polygon({{L, T + hh}, {Rt - 1, T}, {Rt - 1, B - 1}}); break;
-    case sArrowRight: canvas.Polygon({{L, T}, {Rt - 1, T + hh}, {L, B - 1}}); break;
-    case sArrowUp: canvas.Polygon({{L + hw, T}, {Rt - 1, B - 1}, {L, B - 1}}); break;
-    case sArrowDown: canvas.Polygon({{L, T}, {Rt - 1, T}, {L + hw, B - 1}}); break;
-    case sRectangle: canvas.RoundRect(L, T, Rt, B, 1, 1); break;
+    case sArrowLeft:
+      canvas.Polygon({{L, T + hh}, {Rt - 1, T}, {Rt - 1, B - 1}});
+      break;
+    case sArrowRight:
+      canvas.Polygon({{L, T}, {Rt - 1, T + hh}, {L, B - 1}});
+      break;
+    case sArrowUp:
+      canvas.Polygon({{L + hw, T}, {Rt - 1, B - 1}, {L, B - 1}});
+      break;
+    case sArrowDown:
+      canvas.Polygon({{L, T}, {Rt - 1, T}, {L + hw, B - 1}});
+      break;
+    case sRectangle:
+      canvas.RoundRect(L, T, Rt, B, 1, 1);
+      break;
   }
 }
 
