@@ -170,12 +170,16 @@ bool TWinControl::ProcessKeyRelease(QKeyEvent* event) {
   return key == 0;
 }
 
+// A key belongs to the focused control alone: it is not handed on to the
+// parent, which would otherwise run it through its own handlers again.
 void TWinControl::keyPressEvent(QKeyEvent* event) {
-  if (!ProcessKeyPress(event)) QWidget::keyPressEvent(event);
+  ProcessKeyPress(event);
+  event->accept();
 }
 
 void TWinControl::keyReleaseEvent(QKeyEvent* event) {
-  if (!ProcessKeyRelease(event)) QWidget::keyReleaseEvent(event);
+  ProcessKeyRelease(event);
+  event->accept();
 }
 
 void TWinControl::focusInEvent(QFocusEvent* event) {

@@ -76,6 +76,18 @@ TEST_F(WinControls, KeyDownComesBeforeKeyPress) {
   EXPECT_EQ(a->log, (Log{"down 88", "press x"}));
 }
 
+TEST_F(WinControls, AKeyReachesTheFocusedControlOnlyNotItsParent) {
+  auto* inner = new KeyControl(form.get());
+  inner->SetParent(a);
+  inner->SetBounds(0, 0, 10, 10);
+  inner->SetFocus();
+  QApplication::processEvents();
+  a->log.clear();
+  QTest::keyClick(inner, Qt::Key_X);
+  EXPECT_EQ(inner->log.back(), "press x");
+  EXPECT_TRUE(a->log.empty());
+}
+
 TEST_F(WinControls, AnUnclaimedArrowMovesTheFocusWithEnterAndExit) {
   QTest::keyClick(a, Qt::Key_Down);
   EXPECT_TRUE(b->Focused());
