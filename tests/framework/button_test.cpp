@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "framework/edit.h"
-#include "tests/framework/shown_form.h"
+#include "tests/support/shown_form.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/framework/shown_form.h"
+#include "tests/support/shown_form.h"
 
 namespace {
 

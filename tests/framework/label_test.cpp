@@ -8,7 +8,7 @@
 
 #include "framework/canvas.h"
 #include "framework/edit.h"
-#include "tests/framework/shown_form.h"
+#include "tests/support/shown_form.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "tests/framework/shown_form.h"
+#include "tests/support/shown_form.h"
 
 namespace {
 

@@ -2,21 +2,49 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <memory>
 
 #include "framework/form.h"
 
-// A fixture with an empty form on screen (the offscreen screen in tests), to
-// parent the controls under test so that they receive real input and paint.
+// A form shown on the test screen and made the active window, so that
+// controls placed on it take the focus and get real key and mouse events.
+class ShownForm {
+ public:
+  explicit ShownForm(int width = 320, int height = 200) : form_(std::make_unique<TForm>(nullptr)) {
+    form_->SetBorderStyle(bsSingle);
+    form_->SetClientSize(width, height);
+  }
+
+  TForm* operator->() const { return form_.get(); }
+  TForm& operator*() const { return *form_; }
+  TForm* get() const { return form_.get(); }
+  void reset() { form_.reset(); }
+
+  // The form's pixels under control, as shown: graphic controls have no
+  // background of their own, so they are grabbed together with the form.
+  QImage Shot(const QWidget* control) const {
+    return form_->grab(QRect(control->mapTo(form_.get(), QPoint(0, 0)), control->size())).toImage();
+  }
+
+  // Shows the form and waits until it is exposed and active.
+  bool Show() {
+    form_->Show();
+    QApplication::setActiveWindow(form_.get());
+    return QTest::qWaitForWindowExposed(form_.get()) && QTest::qWaitForWindowActive(form_.get());
+  }
+
+ private:
+  std::unique_ptr<TForm> form_;
+};
+
+// A fixture with a shown form to parent the controls under test.
 class ShownFormTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    form = std::make_unique<TForm>(nullptr);
-    form->SetClientSize(240, 160);
-    form->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-  }
+  ShownFormTest() : form(240, 160) {}
+  void SetUp() override { ASSERT_TRUE(form.Show()); }
   void TearDown() override { form.reset(); }
 
   template <typename T>
@@ -26,5 +54,5 @@ class ShownFormTest : public ::testing::Test {
     return control;
   }
 
-  std::unique_ptr<TForm> form;
+  ShownForm form;
 };
