@@ -44,6 +44,14 @@ TEST_F(SpinEditGeometry, AutoSizeGivesTheFontHeightPlusEightOrPlusSixWhenFlat) {
   EXPECT_EQ(e->Height(), text + 8);
 }
 
+// The window's fields: Arial 19 bold sizes a sunken field to 30 and a flat one to 28.
+TEST_F(SpinEditGeometry, TheWindowsAutoSizedFieldsAreThirtySunkenAndTwentyEightFlat) {
+  TNumSpinEdit* e = WindowField(true, true);
+  EXPECT_EQ(e->Height(), 30);
+  e->SetCtl3D(false);
+  EXPECT_EQ(e->Height(), 28);
+}
+
 TEST_F(SpinEditGeometry, AFlatThirtyPixelFieldShowsTheTopLeftOfAThirtyPixelButton) {
   TNumSpinEdit* e = WindowField(false, false);
   ASSERT_EQ(e->Height(), 30);
