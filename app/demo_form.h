@@ -1,10 +1,18 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/form.h"
 
-// A window made of framework controls, shown until the calculator's own
+struct DemoParts;
+
+// A window made of the program's widgets, shown until the calculator's own
 // window takes its place.
 class TDemoForm : public TForm {
  public:
   explicit TDemoForm(TComponent* owner);
+  ~TDemoForm() override;
+
+ private:
+  std::unique_ptr<DemoParts> parts_;
 };
