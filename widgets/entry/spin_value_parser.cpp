@@ -158,10 +158,13 @@ TSpinValue ReadSpinValue(std::string_view text, TValueType type, TSpinValue minV
                          char decimalSeparator) {
   if (type == vtFloat) return ParseSpinFloat(text, decimalSeparator).value_or(minValue);
   std::optional<std::int32_t> n;
-  if (type == vtHex)
-    n = ParseSpinInteger("$" + std::string(text));
-  else
+  if (type == vtHex) {
+    std::string prefixed(1, '$');
+    prefixed.append(text);
+    n = ParseSpinInteger(prefixed);
+  } else {
     n = ParseSpinInteger(text);
+  }
   return n ? TSpinValue(*n) : std::trunc(minValue);
 }
 
