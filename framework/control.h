@@ -143,6 +143,20 @@ class TControl : public QWidget, public TComponent {
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
+  // Stores value in field when it differs; true when it did. Property
+  // setters compare first, so an equal value changes nothing at all.
+  template <typename T>
+  static bool StoreChanged(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+  }
+  // The common setter: store a changed value and repaint later.
+  template <typename T>
+  void SetAndInvalidate(T& field, const T& value) {
+    if (StoreChanged(field, value)) Invalidate();
+  }
+
   // Called by the parent when its font or colour changes.
   void ParentFontChanged();
   void ParentColorChanged();

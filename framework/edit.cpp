@@ -62,16 +62,14 @@ void TCustomEdit::SetAutoSize(bool v) {
 
 void TCustomEdit::SetBorderStyle(TBorderStyle v) {
   if (v != bsNone) v = bsSingle;
-  if (v == border_style_) return;
-  border_style_ = v;
-  LayOut();
-  AdjustHeight();
-  FrameChanged();
+  if (StoreChanged(border_style_, v)) FrameStyleChanged();
 }
 
 void TCustomEdit::SetCtl3D(bool v) {
-  if (v == ctl3d_) return;
-  ctl3d_ = v;
+  if (StoreChanged(ctl3d_, v)) FrameStyleChanged();
+}
+
+void TCustomEdit::FrameStyleChanged() {
   LayOut();
   AdjustHeight();
   FrameChanged();

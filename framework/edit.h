@@ -130,6 +130,8 @@ class TCustomEdit : public TWinControl {
   // The width of the frame on each side.
   int FrameWidth() const;
   void LayOut();
+  // The border changed: lay out, size and tell subclasses, in that order.
+  void FrameStyleChanged();
   void ApplyTextMargins();
   void ApplyPalette();
   void AdjustHeight();

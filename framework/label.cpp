@@ -21,33 +21,17 @@ void TLabel::Changed() {
 }
 
 void TLabel::SetAutoSize(bool v) {
-  if (v == auto_size_) return;
-  auto_size_ = v;
-  Changed();
+  if (StoreChanged(auto_size_, v)) Changed();
 }
 
-void TLabel::SetTransparent(bool v) {
-  if (v == transparent_) return;
-  transparent_ = v;
-  Invalidate();
-}
+void TLabel::SetTransparent(bool v) { SetAndInvalidate(transparent_, v); }
 
-void TLabel::SetAlignment(TAlignment v) {
-  if (v == alignment_) return;
-  alignment_ = v;
-  Invalidate();
-}
+void TLabel::SetAlignment(TAlignment v) { SetAndInvalidate(alignment_, v); }
 
-void TLabel::SetLayout(TTextLayout v) {
-  if (v == layout_) return;
-  layout_ = v;
-  Invalidate();
-}
+void TLabel::SetLayout(TTextLayout v) { SetAndInvalidate(layout_, v); }
 
 void TLabel::SetWordWrap(bool v) {
-  if (v == word_wrap_) return;
-  word_wrap_ = v;
-  Changed();
+  if (StoreChanged(word_wrap_, v)) Changed();
 }
 
 void TLabel::SetShowAccelChar(bool v) {

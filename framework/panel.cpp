@@ -38,36 +38,18 @@ TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
   SetBounds(Left(), Top(), 185, 41);
 }
 
-void TPanel::Set(int& field, int v) {
-  if (v == field) return;
-  field = v;
-  Invalidate();
-}
+void TPanel::SetBevelOuter(TBevelCut v) { SetAndInvalidate(bevel_outer_, v); }
 
-void TPanel::SetBevelOuter(TBevelCut v) {
-  if (v == bevel_outer_) return;
-  bevel_outer_ = v;
-  Invalidate();
-}
-
-void TPanel::SetBevelInner(TBevelCut v) {
-  if (v == bevel_inner_) return;
-  bevel_inner_ = v;
-  Invalidate();
-}
+void TPanel::SetBevelInner(TBevelCut v) { SetAndInvalidate(bevel_inner_, v); }
 
 void TPanel::SetBevelWidth(int v) {
-  Set(bevel_width_, std::max(1, v));
+  SetAndInvalidate(bevel_width_, std::max(1, v));
 }
 void TPanel::SetBorderWidth(int v) {
-  Set(border_width_, std::max(0, v));
+  SetAndInvalidate(border_width_, std::max(0, v));
 }
 
-void TPanel::SetAlignment(TAlignment v) {
-  if (v == alignment_) return;
-  alignment_ = v;
-  Invalidate();
-}
+void TPanel::SetAlignment(TAlignment v) { SetAndInvalidate(alignment_, v); }
 
 TRect TPanel::InnerRect() const {
   const int room =

@@ -30,8 +30,6 @@ class TPanel : public TCustomControl {
   void Paint() override;
 
  private:
-  void Set(int& field, int v);
-
   TBevelCut bevel_outer_ = bvRaised;
   TBevelCut bevel_inner_ = bvNone;
   int bevel_width_ = 1;

@@ -13,11 +13,7 @@ TShape::TShape(TComponent* owner)
 
 TShape::~TShape() = default;
 
-void TShape::SetShape(TShapeType v) {
-  if (v == shape_) return;
-  shape_ = v;
-  Invalidate();
-}
+void TShape::SetShape(TShapeType v) { SetAndInvalidate(shape_, v); }
 
 TRect TShape::FigureRect() const {
   const int w = pen_->Width();
