@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "framework/fonts.h"
+#include "framework/rounding.h"
 
 namespace {
 
@@ -29,11 +30,6 @@ int MulDiv(int a, int b, int c) {
   const bool negative = (p < 0) != (c < 0);
   const std::int64_t q = (std::llabs(p) + std::llabs(c) / 2) / std::llabs(c);
   return int(negative ? -q : q);
-}
-
-// Fractions round to the nearest integer with halves to even.
-int RoundEven(double v) {
-  return int(std::lrint(v));
 }
 
 // The few design values of a face that the Windows metrics are built from,
@@ -128,7 +124,7 @@ int TFont::PixelHeight() const {
   const FaceTables& t =
       TablesFor(ResolveFontFamily(name_), (style_ & fsBold) != 0, (style_ & fsItalic) != 0);
   if (!t.valid) return height_;
-  return std::max(1, RoundEven(double(height_) * t.unitsPerEm / (t.winAscent + t.winDescent)));
+  return std::max(1, RoundHalfEven(double(height_) * t.unitsPerEm / (t.winAscent + t.winDescent)));
 }
 
 QFont TFont::ToQFont() const {
@@ -170,7 +166,7 @@ TTextMetric TFont::Metrics() const {
   if (height_ > 0) {
     // A cell height is the cell: the em was chosen to give exactly that.
     m.Height = height_;
-    m.Ascent = RoundEven(t.winAscent * scale);
+    m.Ascent = RoundHalfEven(t.winAscent * scale);
     m.Descent = m.Height - m.Ascent;
   } else {
     // Hinting grid-fits the ascender up to the next whole pixel, unless it
@@ -178,14 +174,14 @@ TTextMetric TFont::Metrics() const {
     // em by a single unit and earns no pixel). Arial's 19-pixel cell is
     // therefore 18 + 4 = 22, as the platform measures it.
     m.Ascent = int(std::ceil(t.winAscent * scale - 1.0 / 16));
-    m.Descent = RoundEven(t.winDescent * scale);
+    m.Descent = RoundHalfEven(t.winDescent * scale);
     m.Height = m.Ascent + m.Descent;
   }
-  m.InternalLeading = std::max(0, m.Height - RoundEven(em));
+  m.InternalLeading = std::max(0, m.Height - RoundHalfEven(em));
   const int hheaHeight = t.hheaAscender - t.hheaDescender;
   const int gap = t.hheaLineGap - ((t.winAscent + t.winDescent) - hheaHeight);
-  m.ExternalLeading = gap > 0 ? RoundEven(gap * scale) : 0;
-  m.AveCharWidth = RoundEven(t.avgCharWidth * scale);
-  m.MaxCharWidth = RoundEven(t.advanceWidthMax * scale);
+  m.ExternalLeading = gap > 0 ? RoundHalfEven(gap * scale) : 0;
+  m.AveCharWidth = RoundHalfEven(t.avgCharWidth * scale);
+  m.MaxCharWidth = RoundHalfEven(t.advanceWidthMax * scale);
   return m;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "framework/rounding.h"
 #include "widgets/bits/bit_drawing.h"
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // Position p of 0 .. extent - 1 as a step, 0 at the first pixel and the last
 // step at the final one.
 int Linear(int p, int extent) {
-  return extent <= 1 ? 0 : int(std::lround(double(p) * kGradientSteps / (extent - 1)));
+  return extent <= 1 ? 0 : RoundHalfEven(double(p) * kGradientSteps / (extent - 1));
 }
 
 // The same position read out and back: 0 at both ends, the last step midway.
@@ -30,7 +31,7 @@ double FromCentre(int metric, int x, int y, int width, int height) {
 }
 
 int Radial(int metric, int x, int y, int width, int height) {
-  return int(std::lround(FromCentre(metric, x, y, width, height) * kGradientSteps));
+  return RoundHalfEven(FromCentre(metric, x, y, width, height) * kGradientSteps);
 }
 
 }  // namespace

@@ -1,13 +1,8 @@
 #include "widgets/entry/spin_face_renderer.h"
 
-#include <cmath>
+#include "framework/rounding.h"
 
 namespace {
-
-// Rounds halves to the even neighbour, as every float-to-int conversion here does.
-int RoundEven(double v) {
-  return int(std::nearbyint(v));
-}
 
 void Line(TCanvas& c, TColor color, TPoint from, TPoint to) {
   c.Pen().SetColor(color);
@@ -32,11 +27,11 @@ SpinPressState SpinHalfAt(int x, int y, int w, int h) {
 
 TPoint SpinUpArrowOrigin(int w, int h, int gw, int gh, bool topPressed) {
   const int d = topPressed ? 2 : 1;
-  return {RoundEven(w / 4.0 - gw / 2.0) + d, RoundEven(h / 4.0 - gh / 2.0) + d};
+  return {RoundHalfEven(w / 4.0 - gw / 2.0) + d, RoundHalfEven(h / 4.0 - gh / 2.0) + d};
 }
 
 TPoint SpinDownArrowOrigin(int w, int h, int gw, int gh) {
-  return {RoundEven(3.0 * w / 4.0 - gw / 2.0) - 1, RoundEven(3.0 * h / 4.0 - gh / 2.0) - 1};
+  return {RoundHalfEven(3.0 * w / 4.0 - gw / 2.0) - 1, RoundHalfEven(3.0 * h / 4.0 - gh / 2.0) - 1};
 }
 
 void RenderSpinFace(TBitmap& face, SpinPressState state, int w, int h, const TBitmap& upGlyph,
