@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRect>
 
+#include "tests/support/ink_box.h"
 #include "framework/bitmap.h"
 #include "framework/color.h"
 
@@ -22,17 +23,9 @@ inline void Clear(TBitmap& bmp, int w, int h, TColor color = clWhite) {
   brush.SetColor(previous);
 }
 
-// Smallest rectangle holding every pixel of area that differs from background
-// (null when there is none).
+// InkBox over a bitmap, the whole of it by default.
 inline QRect InkBox(const TBitmap& bmp, TColor background, QRect area = QRect()) {
-  const QImage& img = bmp.Image();
-  if (area.isNull()) area = img.rect();
-  const QRgb bg = ToQColor(background).rgb();
-  QRect box;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (img.pixel(x, y) != bg) box |= QRect(x, y, 1, 1);
-  return box;
+  return InkBox(bmp.Image(), area.isNull() ? bmp.Image().rect() : area, background);
 }
 
 // Number of pixels in area (the whole bitmap by default) equal to color.

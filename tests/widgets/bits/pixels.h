@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 
+#include "tests/support/ink_box.h"
 #include "framework/color.h"
 #include "framework/form.h"
 
@@ -31,15 +32,6 @@ inline ::testing::AssertionResult PixelIs(const QImage& image, int x, int y, TCo
   if (actual == want) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << "pixel (" << x << ", " << y << ") is " << std::hex << actual << ", expected " << want;
-}
-
-// Smallest rectangle of area holding every pixel not of colour background.
-inline QRect InkBox(const QImage& image, const QRect& area, TColor background) {
-  QRect box;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (PixelColor(image, x, y) != ColorToRGB(background)) box |= QRect(x, y, 1, 1);
-  return box;
 }
 
 // Records the area of every paint a widget receives, as it is delivered.
