@@ -86,10 +86,6 @@ int TApplication::Run() {
   return QApplication::exec();
 }
 
-void TApplication::Terminate() { QApplication::quit(); }
-
-void TApplication::ProcessMessages() { QApplication::processEvents(); }
-
 void TApplication::SetShowHint(bool v) {
   show_hint_ = v;
   if (!v) CancelHint();

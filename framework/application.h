@@ -47,8 +47,6 @@ class TApplication : public TComponent {
   TForm* MainForm() const { return main_form_; }
   // Shows the main form and runs the event loop until it closes.
   int Run();
-  void Terminate();
-  void ProcessMessages();
 
   int HintPause() const { return hint_pause_; }
   void SetHintPause(int ms) { hint_pause_ = ms; }

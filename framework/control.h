@@ -52,7 +52,6 @@ class TControl : public QWidget, public TComponent {
   // The Visible property; the control shows when it and all its parents do.
   bool Visible() const { return visible_; }
   void SetVisible(bool v);
-  bool Showing() const { return isVisible(); }
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
@@ -95,7 +94,6 @@ class TControl : public QWidget, public TComponent {
   void Invalidate() { update(); }
   void InvalidateRect(const TRect& r) { update(r.ToQRect()); }
   void Repaint() { repaint(); }
-  void RepaintRect(const TRect& r) { repaint(r.ToQRect()); }
 
   // Paints part of the control at once with draw instead of Paint, as a
   // direct draw on a window's device context would. Inside Paint it draws

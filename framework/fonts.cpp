@@ -45,8 +45,6 @@ constexpr std::array<FamilyMapping, 5> kFamilies = {{
 
 constexpr const char* kDefaultFamily = "Tahoma";
 
-QString g_folder;
-
 QByteArray ConfigurationText(const QString& fontDir, const QString& cacheDir) {
   QByteArray xml;
   xml += "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n";
@@ -127,7 +125,6 @@ void InstallFontConfiguration() {
   }
   conf.close();
   qputenv("FONTCONFIG_FILE", confPath.toLocal8Bit());
-  g_folder = folder;
 }
 
 QString ResolveFontFamily(const std::string& windowsFamily) {
@@ -135,5 +132,3 @@ QString ResolveFontFamily(const std::string& windowsFamily) {
     if (m.windows == windowsFamily) return QString::fromLatin1(m.installed);
   return QString::fromLatin1(kDefaultFamily);
 }
-
-QString FontConfigurationFolder() { return g_folder; }

@@ -14,6 +14,3 @@ void InstallFontConfiguration();
 
 // The family Qt is asked for when the program names windowsFamily.
 QString ResolveFontFamily(const std::string& windowsFamily);
-
-// The folder holding the generated configuration (valid after installation).
-QString FontConfigurationFolder();
