@@ -2,12 +2,17 @@
 
 #include <array>
 
-#include "framework/button.h"
-#include "framework/label.h"
-#include "framework/shape.h"
+#include "framework/standard/button.h"
+#include "framework/standard/label.h"
+#include "framework/standard/shape.h"
 #include "widgets/bits/bit_led.h"
 #include "widgets/bits/bit_toggle_switch.h"
 #include "widgets/entry/num_spin_edit.h"
+
+namespace bitcalc::app {
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
 
 constexpr int kBits = 8;
 
@@ -85,7 +90,9 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
   }
   parts->decimal = MakeField(this, 160, vtInteger);
   parts->hex = MakeField(this, 20, vtHex);
-  parts->decimal->OnChange = [parts](TObject*) { parts->Show(int(parts->decimal->Value()) & 0xFF); };
+  parts->decimal->OnChange = [parts](TObject*) {
+    parts->Show(int(parts->decimal->Value()) & 0xFF);
+  };
   parts->hex->OnChange = [parts](TObject*) { parts->Show(int(parts->hex->Value()) & 0xFF); };
 
   auto* reset = new TButton(this);
@@ -97,3 +104,5 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
 }
 
 TDemoForm::~TDemoForm() = default;
+
+}  // namespace bitcalc::app

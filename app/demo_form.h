@@ -2,7 +2,11 @@
 
 #include <memory>
 
-#include "framework/form.h"
+#include "framework/runtime/form.h"
+
+namespace bitcalc::app {
+
+using namespace bitcalc::framework;
 
 struct DemoParts;
 
@@ -16,3 +20,5 @@ class TDemoForm : public TForm {
  private:
   std::unique_ptr<DemoParts> parts_;
 };
+
+}  // namespace bitcalc::app

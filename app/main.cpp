@@ -5,18 +5,23 @@
 
 #include "app/demo_form.h"
 #include "core/n_bool_proc.h"
-#include "framework/application.h"
-#include "framework/platform_setup.h"
+#include "framework/runtime/application.h"
+#include "framework/runtime/platform_setup.h"
 #include "tools/snapshot.h"
+
+using namespace bitcalc;
+using namespace bitcalc::framework;
 
 namespace {
 
-bool HasDisplay() { return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"); }
+bool HasDisplay() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  CreateBoolStore();
+  core::CreateBoolStore();
 
   // "--snapshot FILE" renders the window to a PNG instead of running it; with
   // no display that is the only thing the program can do.
@@ -30,11 +35,11 @@ int main(int argc, char** argv) {
   FinishQtSetup();
   TApplication application;
   application.Initialize();
-  auto form = std::make_unique<TDemoForm>(&application);
+  auto form = std::make_unique<app::TDemoForm>(&application);
   application.SetMainForm(form.get());
 
   if (snapshot) {
-    if (!SaveSnapshot(form.get(), QString::fromLocal8Bit(snapshot))) {
+    if (!tools::SaveSnapshot(form.get(), QString::fromLocal8Bit(snapshot))) {
       std::fprintf(stderr, "cannot write %s\n", snapshot);
       return 1;
     }

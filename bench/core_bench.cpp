@@ -5,6 +5,8 @@
 #include "core/evaluation.h"
 #include "core/n_bool_proc.h"
 
+using namespace bitcalc::core;
+
 namespace {
 
 // One full evaluation as `policz` runs it, cycling through all eight

@@ -11,6 +11,8 @@
 #include "core/operation.h"
 #include "core/readout_text.h"
 
+namespace bitcalc::core {
+
 namespace {
 
 // Bits First..Last of a row and the gradient label that shows them.
@@ -124,3 +126,5 @@ TEvaluation Evaluate(TNBoolProc& store, int position) {
   out.Add("Label21", ResultCharactersText(result.High, result.Low));
   return evaluation;
 }
+
+}  // namespace bitcalc::core

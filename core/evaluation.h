@@ -9,6 +9,8 @@
 
 #include "core/n_bool_proc.h"
 
+namespace bitcalc::core {
+
 // One caption write of the evaluation: the name of the window's control and
 // the 8-bit (code page 1250) text it is given. The text may hold a code-0 byte;
 // the label cuts its caption there when it shows it.
@@ -50,3 +52,5 @@ struct TEvaluation {
 //   VecToLed();   // BitLED(i+1).SetChecked(e.Leds[i])
 //   for (const TCaption& c : e.AfterLeds()) <control c.Target>.SetCaption(c.Text);
 TEvaluation Evaluate(TNBoolProc& store, int position);
+
+}  // namespace bitcalc::core

@@ -7,6 +7,8 @@
 
 #include "core/readout_text.h"
 
+namespace bitcalc::core {
+
 constinit TNBoolProc BoolStore{};
 
 void CreateBoolStore() {
@@ -87,3 +89,5 @@ void TNBoolProc::RotateRowLeft(std::uint8_t row) {
 std::string TNBoolProc::RowToDecHex(std::uint8_t row, std::uint8_t digits) const {
   return DecHexText(RowToWord(row), digits);
 }
+
+}  // namespace bitcalc::core

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace bitcalc::core {
+
 // Row numbers of the store. Every user addresses rows by these; rows 3 and 6-8
 // exist but carry nothing.
 inline constexpr std::uint8_t RowA = 0;
@@ -65,3 +67,5 @@ extern constinit TNBoolProc BoolStore;
 // application object and the window exist; a test that builds a window again
 // within one process calls it to start from the same state as the program.
 void CreateBoolStore();
+
+}  // namespace bitcalc::core

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace bitcalc::core {
+
 TOperation OperationAtPosition(int position) {
   constexpr int kLast = static_cast<int>(TOperation::opNotA);
   return static_cast<TOperation>(std::clamp(position, 0, kLast));
@@ -31,3 +33,5 @@ std::uint16_t ApplyOperation(TOperation op, std::uint16_t a, std::uint16_t b) {
   }
   return 0;
 }
+
+}  // namespace bitcalc::core

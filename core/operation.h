@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace bitcalc::core {
+
 // The eight operations of the track bar, in track-bar order (position 0 is
 // `opDiv`, position 7 `opNotA`).
 enum class TOperation : std::uint8_t {
@@ -23,3 +25,5 @@ TOperation OperationAtPosition(int position);
 // The 16-bit result of `op` on a and b. Addition and subtraction wrap modulo
 // 65536; division and remainder by 0 give 0; `opNotA` ignores b.
 std::uint16_t ApplyOperation(TOperation op, std::uint16_t a, std::uint16_t b);
+
+}  // namespace bitcalc::core

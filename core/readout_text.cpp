@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace bitcalc::core {
+
 namespace {
 
 // Each readout is written into a stack buffer through a running pointer and
@@ -81,3 +83,5 @@ std::string CharacterText(std::uint8_t code) {
 std::string ResultCharactersText(std::uint8_t high, std::uint8_t low) {
   return {static_cast<char>(high), ' ', ' ', static_cast<char>(low)};
 }
+
+}  // namespace bitcalc::core

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace bitcalc::core {
+
 // Text forms of the readouts. All texts are 8-bit code page 1250 strings; the
 // character forms keep a code-0 byte as it is, since cutting a caption at code
 // 0 is the business of the control that shows it.
@@ -26,3 +28,5 @@ std::string CharacterText(std::uint8_t code);
 
 // High character, two spaces, low character.
 std::string ResultCharactersText(std::uint8_t high, std::uint8_t low);
+
+}  // namespace bitcalc::core

@@ -7,9 +7,12 @@
 // registration would be dropped; registering here, on the first lookup, both
 // pulls the data in and runs it before it is needed. A new .qrc file in this
 // folder needs its own line here.
+// Q_INIT_RESOURCE must be used outside any namespace.
 static void RegisterResources() {
   Q_INIT_RESOURCE(spin_glyphs);
 }
+
+namespace bitcalc::resources {
 
 QImage ResourceImage(std::string_view name) {
   static const bool registered = (RegisterResources(), true);
@@ -19,3 +22,5 @@ QImage ResourceImage(std::string_view name) {
                        QStringLiteral(".bmp");
   return QImage(path);
 }
+
+}  // namespace bitcalc::resources

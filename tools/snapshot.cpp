@@ -5,8 +5,12 @@
 #include <QPixmap>
 #include <QWidget>
 
+namespace bitcalc::tools {
+
 bool SaveSnapshot(QWidget* window, const QString& pngPath) {
   window->show();
   QApplication::processEvents();
   return window->grab().toImage().save(pngPath, "PNG");
 }
+
+}  // namespace bitcalc::tools

@@ -11,6 +11,8 @@
 
 #include "core/n_bool_proc.h"
 
+using namespace bitcalc::core;
+
 namespace {
 
 using namespace std::string_literals;

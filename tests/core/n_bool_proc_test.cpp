@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+using namespace bitcalc::core;
+
 namespace {
 
 TNBoolProc FullStore() {

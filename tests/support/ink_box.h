@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QRect>
 
-#include "framework/color.h"
+#include "framework/values/color.h"
+
+using namespace bitcalc::framework;
 
 // Smallest rectangle of area holding every pixel not of colour background
 // (null when there is none): where text or a figure left its ink.

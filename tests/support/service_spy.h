@@ -4,7 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "framework/platform_services.h"
+#include "framework/runtime/platform_services.h"
+
+using namespace bitcalc::framework;
 
 // Stands in for the desktop services while it lives: counts beeps and
 // records every URL the code under test asks to open, then puts back the

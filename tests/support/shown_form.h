@@ -7,7 +7,9 @@
 #include <QTest>
 #include <memory>
 
-#include "framework/form.h"
+#include "framework/runtime/form.h"
+
+using namespace bitcalc::framework;
 
 // A form shown on the test screen and made the active window, so that
 // controls placed on it take the focus and get real key and mouse events.

@@ -2,14 +2,17 @@
 
 #include <QApplication>
 
-#include "framework/platform_services.h"
-#include "framework/platform_setup.h"
+#include "framework/runtime/platform_services.h"
+#include "framework/runtime/platform_setup.h"
+
+using namespace bitcalc::framework;
 
 // Every widget test runs headless with the pinned fonts and style, so the
 // pixels it reads are the same on every machine.
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   PrepareQtEnvironment();
   QApplication app(argc, argv);
   FinishQtSetup();

@@ -1,6 +1,10 @@
 #include "widgets/bits/bit_control.h"
 
-#include "framework/win_control.h"
+#include "framework/controls/win_control.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 namespace {
 
@@ -147,3 +151,5 @@ void TBitControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
       break;
   }
 }
+
+}  // namespace bitcalc::widgets

@@ -2,8 +2,12 @@
 
 #include <cstdint>
 
-#include "framework/graphic_control.h"
+#include "framework/controls/graphic_control.h"
 #include "widgets/bits/flash_service.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 // How a bit control answers the left mouse button.
 enum TMode {
@@ -17,7 +21,7 @@ enum TMode {
 // the 32-bit StatusInt; controls of one owner with the same non-zero
 // GroupIndex share one StatusInt. Subclasses paint; the base decides how
 // presses change the state and which notifications follow.
-class TBitControl : public TGraphicControl {
+class TBitControl : public TGraphicControl, public TFlashTarget {
  public:
   explicit TBitControl(TComponent* owner);
   ~TBitControl() override;
@@ -43,7 +47,7 @@ class TBitControl : public TGraphicControl {
   TNotifyEvent OnStatusIntChanged;
 
   // The flash service's call: paint one phase of flashing.
-  void FlashMessage(bool on) { FlashPaint(on); }
+  void FlashMessage(bool on) override { FlashPaint(on); }
 
  protected:
   // Repaint the whole control.
@@ -74,3 +78,5 @@ class TBitControl : public TGraphicControl {
   int group_index_ = 0;
   TMode mode_ = mIndicator;
 };
+
+}  // namespace bitcalc::widgets

@@ -1,5 +1,7 @@
 #include "widgets/bits/bit_drawing.h"
 
+namespace bitcalc::widgets {
+
 namespace {
 
 // num / den rounded to the nearest integer, halves to the even neighbour,
@@ -63,3 +65,5 @@ void TextOutAligned(TCanvas& canvas, int x, int y, int align, const std::string&
   const TPoint p = AlignedTextOrigin(x, y, align, canvas.TextWidth(text), canvas.TextHeight(text));
   canvas.TextOut(p.X, p.Y, text);
 }
+
+}  // namespace bitcalc::widgets

@@ -2,7 +2,11 @@
 
 #include <string>
 
-#include "framework/canvas.h"
+#include "framework/raster/canvas.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 // Drawing helpers shared by the bit widgets.
 
@@ -23,3 +27,5 @@ TPoint AlignedTextOrigin(int x, int y, int align, int width, int height);
 
 // Draws text with its reference point at (x, y), measured in the canvas font.
 void TextOutAligned(TCanvas& canvas, int x, int y, int align, const std::string& text);
+
+}  // namespace bitcalc::widgets

@@ -4,8 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "framework/rounding.h"
+#include "framework/values/rounding.h"
 #include "widgets/bits/bit_drawing.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 namespace {
 
@@ -80,3 +84,5 @@ void FillGradient(TCanvas& canvas, const TRect& r, TColor from, TColor to, TGrad
       canvas.SetPixel(r.Left + x, r.Top + y,
                       InterpolateColor(from, to, kGradientSteps, GradientStep(style, x, y, w, h)));
 }
+
+}  // namespace bitcalc::widgets

@@ -1,7 +1,11 @@
 #pragma once
 
-#include "framework/canvas.h"
+#include "framework/raster/canvas.h"
 #include "widgets/bits/bit_persistent.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 // Where pixel (x, y) of a width x height area lies on a gradient of the given
 // style, as a step out of kGradientSteps: 0 is the start colour, the maximum
@@ -15,3 +19,5 @@ int GradientStep(TGradientStyle style, int x, int y, int width, int height);
 
 // Fills r with a gradient from `from` to `to`.
 void FillGradient(TCanvas& canvas, const TRect& r, TColor from, TColor to, TGradientStyle style);
+
+}  // namespace bitcalc::widgets

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
-#include "framework/text.h"
+#include "framework/text/text.h"
 #include "widgets/bits/bit_drawing.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 TLEDLayout LayoutLED(int clientWidth, int clientHeight, int ledWidth, int ledHeight,
                      TLEDShape shape, TLEDPos position, int spacing) {
@@ -98,3 +102,5 @@ void TBitLED::RedrawState() {
 void TBitLED::FlashPaint(bool on) {
   if (!painting_) DrawLampNow(on);
 }
+
+}  // namespace bitcalc::widgets

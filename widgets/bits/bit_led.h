@@ -3,6 +3,8 @@
 #include "widgets/bits/bit_control.h"
 #include "widgets/bits/led.h"
 
+namespace bitcalc::widgets {
+
 enum TLEDPos { lpLeft, lpRight, lpTop, lpBottom };
 
 // Where an LED's lamp goes in its client area, and where its caption is
@@ -47,3 +49,5 @@ class TBitLED : public TBitControl {
   int caption_height_ = 0;
   bool painting_ = false;
 };
+
+}  // namespace bitcalc::widgets

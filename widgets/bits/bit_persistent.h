@@ -1,8 +1,12 @@
 #pragma once
 
-#include "framework/color.h"
-#include "framework/geometry.h"
-#include "framework/persistent.h"
+#include "framework/values/color.h"
+#include "framework/values/geometry.h"
+#include "framework/values/persistent.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 // The small objects the bit widgets' properties are made of. Each one reports
 // every change through OnChange; the owning widget binds that to its repaint.
@@ -67,3 +71,5 @@ class TBitGradSettings : public TBitPersistent {
   bool visible_ = false;
   TGradientStyle style_ = gsHorizontal1;
 };
+
+}  // namespace bitcalc::widgets

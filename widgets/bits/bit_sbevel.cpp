@@ -3,6 +3,8 @@
 #include "widgets/bits/bit_drawing.h"
 #include "widgets/bits/bit_gradient.h"
 
+namespace bitcalc::widgets {
+
 TBitSBevel::TBitSBevel() {
   // The sub-objects are part of the bevel: their changes are the bevel's.
   offset_.OnChange = [this](TObject*) { Changed(); };
@@ -65,3 +67,5 @@ void TBitSBevel::Paint(TCanvas& canvas, TRect& r) const {
 
   r = ContentRect(outer);
 }
+
+}  // namespace bitcalc::widgets

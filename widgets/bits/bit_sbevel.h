@@ -1,7 +1,11 @@
 #pragma once
 
-#include "framework/canvas.h"
+#include "framework/raster/canvas.h"
 #include "widgets/bits/bit_persistent.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 enum TBevelStyle { bsLowered, bsRaised };
 enum TBevelLine { blNone, blOuter, blInner, blBoth };
@@ -68,3 +72,5 @@ class TBitSBevel : public TBitPersistent {
   TBitGradSettings surface_grad_;
   int thickness_ = 0;
 };
+
+}  // namespace bitcalc::widgets

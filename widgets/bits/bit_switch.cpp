@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
+#include "framework/raster/bitmap.h"
+#include "framework/raster/canvas.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 bool PressInFreeHalf(int width, int height, bool vertical, bool shown, int x, int y) {
   if (vertical) return shown ? y > height / 2 : y < height / 2;
@@ -67,3 +71,5 @@ void TBitSwitch::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
   if (!PressInFreeHalf(Width(), Height(), vertical_, ShownState(), x, y)) return;
   TBitControl::MouseDown(button, shift, x, y);
 }
+
+}  // namespace bitcalc::widgets

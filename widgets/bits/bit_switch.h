@@ -3,6 +3,8 @@
 #include "widgets/bits/bit_control.h"
 #include "widgets/bits/bit_sbevel.h"
 
+namespace bitcalc::widgets {
+
 enum TBtnOrientation { boHorizontal, boVertical };
 
 // Whether a press at (x, y) on a width x height switch lands in the half the
@@ -64,3 +66,5 @@ class TBitSwitch : public TBitControl {
   TRect content_rect_;
   bool vertical_ = true;
 };
+
+}  // namespace bitcalc::widgets

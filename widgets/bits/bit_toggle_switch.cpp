@@ -1,7 +1,11 @@
 #include "widgets/bits/bit_toggle_switch.h"
 
-#include "framework/text.h"
+#include "framework/text/text.h"
 #include "widgets/bits/bit_drawing.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 TRect LeverRect(const TRect& r, bool vertical, bool shown) {
   TRect v = r;
@@ -89,3 +93,5 @@ void TBitToggleSwitch::PaintButton(TCanvas& canvas, const TRect& r, bool vertica
   const TPoint centre = StateTextCentre(r, vertical, shown);
   TextOutAligned(canvas, centre.X, centre.Y, 4, text);
 }
+
+}  // namespace bitcalc::widgets

@@ -5,6 +5,8 @@
 
 #include "widgets/bits/bit_switch.h"
 
+namespace bitcalc::widgets {
+
 // Geometry of the button area r of a toggle switch, for the shown state.
 
 // The half of r the lever covers: the upper or left half while on, the
@@ -62,3 +64,5 @@ class TBitToggleSwitch : public TBitSwitch {
   TColor color_on_ = clLime;
   TColor color_off_ = clRed;
 };
+
+}  // namespace bitcalc::widgets

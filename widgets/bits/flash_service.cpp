@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "widgets/bits/bit_control.h"
+namespace bitcalc::widgets {
 
 namespace {
 std::unique_ptr<TFlashService> g_service;
@@ -36,18 +36,18 @@ TFlashService* TFlashService::Instance() {
   return g_service.get();
 }
 
-TFlashService::Entry* TFlashService::Find(const TBitControl* control) {
+TFlashService::Entry* TFlashService::Find(const TFlashTarget* control) {
   auto it = std::find_if(entries_.begin(), entries_.end(),
                          [control](const Entry& e) { return e.control == control; });
   return it == entries_.end() ? nullptr : &*it;
 }
 
-bool TFlashService::Contains(const TBitControl* control) const {
+bool TFlashService::Contains(const TFlashTarget* control) const {
   return std::any_of(entries_.begin(), entries_.end(),
                      [control](const Entry& e) { return e.control == control; });
 }
 
-void TFlashService::Register(TBitControl* control, TFlashFreq f) {
+void TFlashService::Register(TFlashTarget* control, TFlashFreq f) {
   if (!g_service) g_service.reset(new TFlashService());
   TFlashService& s = *g_service;
   if (Entry* e = s.Find(control)) {
@@ -59,7 +59,7 @@ void TFlashService::Register(TBitControl* control, TFlashFreq f) {
   s.timer_->SetEnabled(true);
 }
 
-void TFlashService::Unregister(TBitControl* control) {
+void TFlashService::Unregister(TFlashTarget* control) {
   if (!g_service) return;
   auto& list = g_service->entries_;
   list.erase(std::remove_if(list.begin(), list.end(),
@@ -77,9 +77,9 @@ void TFlashService::Tick() {
   ticking_ = true;
   // A control's flash painting may take controls off the list; walk a copy
   // and skip whatever has left.
-  std::vector<TBitControl*> listed;
+  std::vector<TFlashTarget*> listed;
   for (const Entry& e : entries_) listed.push_back(e.control);
-  for (TBitControl* control : listed) {
+  for (TFlashTarget* control : listed) {
     Entry* e = Find(control);
     if (!e || --e->ticks_left > 0) continue;
     e->ticks_left = TicksPerPhase(e->freq);
@@ -94,3 +94,5 @@ void TFlashService::Tick() {
         QCoreApplication::instance(), [] { ReleaseIfIdle(); }, Qt::QueuedConnection);
   }
 }
+
+}  // namespace bitcalc::widgets

@@ -3,9 +3,21 @@
 #include <memory>
 #include <vector>
 
-#include "framework/timer.h"
+#include "framework/runtime/timer.h"
 
-class TBitControl;
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
+
+// What the service drives: something that paints one phase of flashing.
+// Bit controls implement it; the service knows nothing else of them.
+class TFlashTarget {
+ public:
+  virtual void FlashMessage(bool on) = 0;
+
+ protected:
+  ~TFlashTarget() = default;
+};
 
 // Flashing rates: how many on-off cycles a second.
 enum TFlashFreq { ff8Hz, ff4Hz, ff2Hz, ff1Hz, ff05Hz };
@@ -23,14 +35,14 @@ class TFlashService {
 
   // Lists control at rate f, or changes the rate of a listed control (its
   // phase carries on).
-  static void Register(TBitControl* control, TFlashFreq f);
+  static void Register(TFlashTarget* control, TFlashFreq f);
   // Takes control off the list; the service goes with its last entry.
-  static void Unregister(TBitControl* control);
+  static void Unregister(TFlashTarget* control);
 
   // The running service, or nullptr while nothing flashes.
   static TFlashService* Instance();
 
-  bool Contains(const TBitControl* control) const;
+  bool Contains(const TFlashTarget* control) const;
   int Count() const { return int(entries_.size()); }
   const TTimer& Timer() const { return *timer_; }
 
@@ -40,14 +52,14 @@ class TFlashService {
 
  private:
   struct Entry {
-    TBitControl* control;
+    TFlashTarget* control;
     TFlashFreq freq;
     int ticks_left;
     bool on;
   };
 
   TFlashService();
-  Entry* Find(const TBitControl* control);
+  Entry* Find(const TFlashTarget* control);
   void Tick();
   static void ReleaseIfIdle();
 
@@ -55,3 +67,5 @@ class TFlashService {
   std::unique_ptr<TTimer> timer_;
   bool ticking_ = false;
 };
+
+}  // namespace bitcalc::widgets

@@ -1,5 +1,7 @@
 #include "widgets/bits/led.h"
 
+namespace bitcalc::widgets {
+
 void DrawLamp(TCanvas& canvas, const TRect& r, TLEDShape shape, TColor fill, TColor outline) {
   canvas.Pen().SetStyle(psSolid);
   canvas.Pen().SetColor(outline);
@@ -51,3 +53,5 @@ void TLED::SetHeight(int v) {
 void TLED::Draw(TCanvas& canvas, bool on) const {
   DrawLamp(canvas, lamp_rect_, shape_, on ? color_on_ : color_off_, clBtnShadow);
 }
+
+}  // namespace bitcalc::widgets

@@ -1,7 +1,11 @@
 #pragma once
 
-#include "framework/canvas.h"
+#include "framework/raster/canvas.h"
 #include "widgets/bits/bit_persistent.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 enum TLEDShape { sRound, sArrowLeft, sArrowRight, sArrowUp, sArrowDown, sRectangle };
 
@@ -43,3 +47,5 @@ class TLED : public TBitPersistent {
   int height_ = 13;
   TRect lamp_rect_;
 };
+
+}  // namespace bitcalc::widgets

@@ -2,6 +2,8 @@
 
 #include "resources/resource_image.h"
 
+namespace bitcalc::widgets {
+
 namespace {
 
 constexpr int kFirstRepeatDelay = 400;
@@ -10,7 +12,7 @@ constexpr int kRepeatInterval = 100;
 }  // namespace
 
 void LoadSpinGlyph(TBitmap& glyph, const char* resourceName) {
-  glyph.LoadFromImage(ResourceImage(resourceName));
+  glyph.LoadFromImage(resources::ResourceImage(resourceName));
 }
 
 TNumSpinButton::TNumSpinButton(TComponent* owner)
@@ -60,7 +62,7 @@ void TNumSpinButton::SetFocusControl(TWinControl* control) {
   if (control) FreeNotification(control);
 }
 
-void TNumSpinButton::Notification(TComponent* component, TOperation operation) {
+void TNumSpinButton::Notification(TComponent* component, TComponentOperation operation) {
   TGraphicControl::Notification(component, operation);
   if (operation == opRemove && component == focus_control_) focus_control_ = nullptr;
 }
@@ -199,3 +201,5 @@ void TNumSpinButton::RepeatTick() {
     throw;
   }
 }
+
+}  // namespace bitcalc::widgets

@@ -2,11 +2,15 @@
 
 #include <memory>
 
-#include "framework/bitmap.h"
-#include "framework/graphic_control.h"
-#include "framework/timer.h"
-#include "framework/win_control.h"
+#include "framework/controls/graphic_control.h"
+#include "framework/controls/win_control.h"
+#include "framework/raster/bitmap.h"
+#include "framework/runtime/timer.h"
 #include "widgets/entry/spin_face_renderer.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 // A square button split by its anti-diagonal: the upper-left triangle steps up,
 // the lower-right one steps down. A press raises its half's event at once and,
@@ -46,7 +50,7 @@ class TNumSpinButton : public TGraphicControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void EnabledChanged() override;
-  void Notification(TComponent* component, TOperation operation) override;
+  void Notification(TComponent* component, TComponentOperation operation) override;
 
  private:
   void NotifyTop();
@@ -76,3 +80,5 @@ class TNumSpinButton : public TGraphicControl {
 
 // The arrow glyph a new spin button starts with ("NUMSPINUP" or "NUMSPINDOWN").
 void LoadSpinGlyph(TBitmap& glyph, const char* resourceName);
+
+}  // namespace bitcalc::widgets

@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/form.h"
-#include "framework/platform_services.h"
+#include "framework/runtime/platform_services.h"
 #include "widgets/entry/num_spin_button.h"
 #include "widgets/entry/num_up_down.h"
 #include "widgets/entry/spin_edit_geometry.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 namespace {
 
@@ -159,11 +162,11 @@ void TNumSpinEdit::KeyPress(char& key) {
     return;
   }
   TCustomEdit::KeyPress(key);
-  if (key == 13 || key == 27) {
+  if (key == VK_RETURN || key == VK_ESCAPE) {
     // A default or cancel button of the form acts on them; a line break never
     // enters the text.
-    if (TForm* form = ParentForm()) form->DialogKey(std::uint16_t(key), 0);
-    if (key == 13) key = 0;
+    if (TDialogHost* form = ParentForm()) form->DialogKey(std::uint16_t(key), 0);
+    if (key == VK_RETURN) key = 0;
   }
 }
 
@@ -299,3 +302,5 @@ void TNumSpinEdit::FontChanged() {
   PlaceButton();
   SetTextArea();
 }
+
+}  // namespace bitcalc::widgets

@@ -3,8 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/edit.h"
+#include "framework/standard/edit.h"
 #include "widgets/entry/spin_value_parser.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 class TNumSpinButton;
 class TNumUpDown;
@@ -139,3 +143,5 @@ class TNumSpinEdit : public TCustomEdit {
   TNumUpDown* up_down_ = nullptr;
   TBiDiMode bidi_mode_ = bdLeftToRight;
 };
+
+}  // namespace bitcalc::widgets

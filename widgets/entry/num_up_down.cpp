@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
-#include "framework/canvas.h"
-#include "framework/frame_3d.h"
+#include "framework/raster/canvas.h"
+#include "framework/raster/frame_3d.h"
 #include "widgets/entry/num_spin_button.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 namespace {
 
@@ -82,3 +86,5 @@ void TNumUpDown::Paint() {
   centred(*up_glyph_, upper);
   centred(*down_glyph_, lower);
 }
+
+}  // namespace bitcalc::widgets

@@ -3,8 +3,12 @@
 #include <functional>
 #include <memory>
 
-#include "framework/bitmap.h"
-#include "framework/win_control.h"
+#include "framework/controls/win_control.h"
+#include "framework/raster/bitmap.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 enum TUDBtnType { btNext, btPrev };
 
@@ -44,3 +48,5 @@ class TNumUpDown : public TCustomControl {
   std::unique_ptr<TBitmap> up_glyph_;
   std::unique_ptr<TBitmap> down_glyph_;
 };
+
+}  // namespace bitcalc::widgets

@@ -1,5 +1,7 @@
 #include "widgets/entry/spin_edit_geometry.h"
 
+namespace bitcalc::widgets {
+
 TRect SpinButtonHostRect(int width, int height, bool sunkenEdge, bool rightToLeft) {
   if (sunkenEdge) {
     const int side = height - 3;
@@ -17,3 +19,5 @@ TRect SpinTextArea(int clientWidth, int clientHeight, int buttonWidth, bool righ
   if (rightToLeft) return Rect(buttonWidth + 1, 0, clientWidth - 1, clientHeight + 1);
   return Rect(0, 0, clientWidth - buttonWidth - 2, clientHeight + 1);
 }
+
+}  // namespace bitcalc::widgets

@@ -1,6 +1,10 @@
 #pragma once
 
-#include "framework/geometry.h"
+#include "framework/values/geometry.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 // Where the parts of a spin edit go, in the field's client coordinates, as pure
 // functions of its size and settings.
@@ -29,3 +33,5 @@ TRect SpinTextArea(int clientWidth, int clientHeight, int buttonWidth, bool righ
 constexpr int SpinMinimumHeight(int textHeight) {
   return textHeight + 4 * kSpinCyBorder + 1;
 }
+
+}  // namespace bitcalc::widgets

@@ -1,6 +1,10 @@
 #include "widgets/entry/spin_face_renderer.h"
 
-#include "framework/rounding.h"
+#include "framework/values/rounding.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 namespace {
 
@@ -70,3 +74,5 @@ void RenderSpinFace(TBitmap& face, SpinPressState state, int w, int h, const TBi
   // A sunk bottom half gets a second dark line beside the diagonal.
   if (bottom) Line(c, clBtnShadow, {3, h - 2}, {w - 1, 2});
 }
+
+}  // namespace bitcalc::widgets

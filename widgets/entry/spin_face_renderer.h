@@ -1,7 +1,11 @@
 #pragma once
 
-#include "framework/bitmap.h"
-#include "framework/geometry.h"
+#include "framework/raster/bitmap.h"
+#include "framework/values/geometry.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
 
 // The two halves of the diagonal spin button, and which of them is drawn pressed.
 enum SpinPressState { spNone, spTop, spBottom };
@@ -21,3 +25,5 @@ TPoint SpinDownArrowOrigin(int w, int h, int gw, int gh);
 // is its transparent colour, which becomes the button face colour.
 void RenderSpinFace(TBitmap& face, SpinPressState state, int w, int h, const TBitmap& upGlyph,
                     const TBitmap& downGlyph);
+
+}  // namespace bitcalc::widgets

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <limits>
 
+namespace bitcalc::widgets {
+
 namespace {
 
 int DecimalDigit(char c) {
@@ -217,3 +219,5 @@ bool AcceptsSpinChar(char ch, TValueType type, bool editorEnabled, std::string_v
   }
   return false;
 }
+
+}  // namespace bitcalc::widgets

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace bitcalc::widgets {
+
 // The numeric side of the spin edit, kept free of widgets so every rule can be
 // checked on its own: how a text reads as a number, how a number becomes the
 // text, and which typed characters a field takes.
@@ -60,3 +62,5 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 // only control characters other than Backspace pass (so Ctrl+C still copies).
 bool AcceptsSpinChar(char ch, TValueType type, bool editorEnabled, std::string_view currentText,
                      char decimalSeparator);
+
+}  // namespace bitcalc::widgets

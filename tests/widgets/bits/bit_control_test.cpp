@@ -6,8 +6,11 @@
 #include <QTest>
 #include <climits>
 
-#include "framework/timer.h"
+#include "framework/runtime/timer.h"
 #include "tests/support/shown_form.h"
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
 
 namespace {
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/bitmap.h"
+#include "framework/raster/bitmap.h"
 #include "tests/widgets/bits/pixels.h"
 #include "widgets/bits/bit_sbevel.h"
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
 
 namespace {
 

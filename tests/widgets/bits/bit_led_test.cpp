@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QTest>
 
-#include "framework/shape.h"
-#include "framework/timer.h"
+#include "framework/runtime/timer.h"
+#include "framework/standard/shape.h"
 #include "tests/support/shown_form.h"
 #include "tests/widgets/bits/pixels.h"
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
 
 namespace {
 

@@ -9,6 +9,9 @@
 #include "tests/support/shown_form.h"
 #include "tests/widgets/bits/pixels.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 using Log = std::vector<std::string>;

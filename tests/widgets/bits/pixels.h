@@ -6,9 +6,12 @@
 #include <QPaintEvent>
 #include <QScreen>
 
+#include "framework/runtime/form.h"
+#include "framework/values/color.h"
 #include "tests/support/ink_box.h"
-#include "framework/color.h"
-#include "framework/form.h"
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
 
 // What the window shows right now, read from its backing store without
 // painting anything, so a repaint still pending is not in it.

@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/timer.h"
+#include "framework/runtime/timer.h"
 #include "tests/support/shown_form.h"
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
 
 namespace {
 

@@ -5,6 +5,9 @@
 #include "tests/widgets/entry/spin_edit_fixture.h"
 #include "widgets/entry/num_up_down.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 // The window's numeric fields: Arial, 19 pixels, bold; 97 x 30 as laid out.

@@ -6,6 +6,9 @@
 #include "tests/widgets/entry/spin_edit_fixture.h"
 #include "widgets/entry/num_up_down.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 // Records the dialog keys the form offers to its controls.

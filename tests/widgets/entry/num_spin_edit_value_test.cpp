@@ -7,6 +7,9 @@
 
 #include "tests/widgets/entry/spin_edit_fixture.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 using SpinEditValue = SpinEditTest;

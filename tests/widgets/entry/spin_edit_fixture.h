@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "framework/timer.h"
+#include "framework/runtime/timer.h"
 #include "tests/support/service_spy.h"
 #include "tests/support/shown_form.h"
 #include "widgets/entry/num_spin_button.h"
 #include "widgets/entry/num_spin_edit.h"
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
 
 // Spin edits on a shown form with the window's settings (range 0 … 65535),
 // counting each field's OnChange; beeps go to a spy and timers to a manual clock.

@@ -8,6 +8,9 @@
 
 #include "widgets/entry/num_spin_button.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 // Black columns of each glyph row, as the arrows are drawn.

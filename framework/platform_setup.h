@@ -1,7 +1,0 @@
-#pragma once
-
-// Start-up steps shared by the program, the tools and the tests.
-// Call PrepareQtEnvironment() before the QApplication is constructed and
-// FinishQtSetup() right after.
-void PrepareQtEnvironment();
-void FinishQtSetup();

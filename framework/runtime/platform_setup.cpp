@@ -1,0 +1,25 @@
+#include "framework/runtime/platform_setup.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "framework/text/fonts.h"
+
+namespace bitcalc::framework {
+
+void PrepareQtEnvironment() {
+  InstallFontConfiguration();
+  // Widgets are sized in device pixels, as the layout stores them.
+  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  qputenv("QT_SCALE_FACTOR", "1");
+}
+
+void FinishQtSetup() {
+  // A desktop theme must not restyle the push buttons and edits.
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setDesktopSettingsAware(false);
+  QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+}  // namespace bitcalc::framework

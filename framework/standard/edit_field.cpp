@@ -1,0 +1,135 @@
+#include "framework/standard/edit_field.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include "framework/raster/canvas.h"
+#include "framework/raster/frame_3d.h"
+#include "framework/standard/edit.h"
+#include "framework/text/text.h"
+
+namespace bitcalc::framework {
+
+namespace {
+
+// A key that types text into the field, as opposed to an editing command.
+// Ctrl without Alt makes a command; Ctrl with Alt is AltGr typing a character.
+bool TypesText(const QKeyEvent* e) {
+  const QString text = e->text();
+  if (text.isEmpty() || !text[0].isPrint()) return false;
+  const auto mods = e->modifiers();
+  return !((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier));
+}
+
+// What the field can hold of text: characters the code page lacks become '?',
+// so the field shows exactly what Text will read.
+QString Representable(const QString& text) {
+  return FromCp1250(ToCp1250(text));
+}
+
+}  // namespace
+
+TEditField::TEditField(TCustomEdit* edit) : QLineEdit(edit), edit_(edit) {
+  setFrame(false);
+  // Text arrives by keys and paste only, where the input limit can see it.
+  setAcceptDrops(false);
+}
+
+void TEditField::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  if (!edit_) return QLineEdit::keyPressEvent(event);
+  if (edit_->ProcessKeyPress(event)) return;
+  if (event->matches(QKeySequence::Paste)) return edit_->PasteFromClipboard();
+  if (event->matches(QKeySequence::Cut)) return edit_->CutToClipboard();
+  if (!isReadOnly() && TypesText(event)) {
+    edit_->InsertLimited(Representable(event->text()));
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+  event->accept();
+}
+
+void TEditField::keyReleaseEvent(QKeyEvent* event) {
+  event->accept();
+  if (edit_ && edit_->ProcessKeyRelease(event)) return;
+  QLineEdit::keyReleaseEvent(event);
+  event->accept();
+}
+
+void TEditField::inputMethodEvent(QInputMethodEvent* event) {
+  // A composed text is typed text too, bound by the same input limit.
+  if (edit_ && !isReadOnly() && event->preeditString().isEmpty() &&
+      event->replacementLength() == 0 && !event->commitString().isEmpty()) {
+    edit_->InsertLimited(Representable(event->commitString()));
+    event->accept();
+    return;
+  }
+  QLineEdit::inputMethodEvent(event);
+}
+
+void TEditField::focusInEvent(QFocusEvent* event) {
+  const int cursor = cursorPosition();
+  const int start = selectionStart();
+  const int length = selectionLength();
+  QLineEdit::focusInEvent(event);
+  if (!edit_) return;
+  // The line edit selects everything when tabbed into; the edit decides that
+  // itself through AutoSelect, so the selection is put back first.
+  if (start >= 0)
+    setSelection(start, length);
+  else
+    setCursorPosition(cursor);
+  if (!IsWindowActivation(event->reason())) edit_->DoEnter();
+}
+
+void TEditField::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (edit_ && !IsWindowActivation(event->reason())) edit_->DoExit();
+}
+
+void TEditField::contextMenuEvent(QContextMenuEvent* event) {
+  if (!edit_) return QLineEdit::contextMenuEvent(event);
+  // The menu of the platform edit; its cut and paste take the edit's own way.
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const bool writable = !isReadOnly();
+  const bool selected = hasSelectedText();
+  TCustomEdit* edit = edit_;
+  menu->addAction(tr("&Undo"), this, [edit] { edit->Undo(); })
+      ->setEnabled(writable && isUndoAvailable());
+  menu->addSeparator();
+  menu->addAction(tr("Cu&t"), this, [edit] { edit->CutToClipboard(); })
+      ->setEnabled(writable && selected);
+  menu->addAction(tr("&Copy"), this, [edit] { edit->CopyToClipboard(); })->setEnabled(selected);
+  menu->addAction(tr("&Paste"), this, [edit] { edit->PasteFromClipboard(); })
+      ->setEnabled(writable && !QApplication::clipboard()->text().isEmpty());
+  menu->addAction(tr("&Delete"), this, [this] { del(); })->setEnabled(writable && selected);
+  menu->addSeparator();
+  menu->addAction(tr("Select &All"), this, [edit] { edit->SelectAll(); })
+      ->setEnabled(!text().isEmpty());
+  menu->popup(event->globalPos());
+  event->accept();
+}
+
+TEditFrame::TEditFrame(TCustomEdit* edit) : QWidget(edit), edit_(edit) {}
+
+void TEditFrame::paintEvent(QPaintEvent*) {
+  if (!edit_) return;
+  QPainter painter(this);
+  TCanvas canvas(&painter);
+  TRect r = Rect(0, 0, width(), height());
+  if (edit_->Ctl3D()) {
+    // The sunken edge: a shadow ring outside a dark-shadow ring.
+    Frame3D(canvas, r, clBtnShadow, clBtnHighlight, 1);
+    Frame3D(canvas, r, cl3DDkShadow, cl3DLight, 1);
+  } else {
+    canvas.Brush().SetColor(clWindowFrame);
+    canvas.FrameRect(r);
+  }
+}
+
+}  // namespace bitcalc::framework

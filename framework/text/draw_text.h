@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QFontMetrics>
+#include <QString>
+#include <QStringView>
+#include <utility>
+#include <vector>
+
+namespace bitcalc::framework {
+
+// Flags of TCanvas::DrawText, with the values the Windows headers give them.
+constexpr unsigned DT_TOP = 0x0000;
+constexpr unsigned DT_LEFT = 0x0000;
+constexpr unsigned DT_CENTER = 0x0001;
+constexpr unsigned DT_RIGHT = 0x0002;
+constexpr unsigned DT_VCENTER = 0x0004;  // only with DT_SINGLELINE
+constexpr unsigned DT_BOTTOM = 0x0008;   // only with DT_SINGLELINE
+constexpr unsigned DT_WORDBREAK = 0x0010;
+constexpr unsigned DT_SINGLELINE = 0x0020;
+constexpr unsigned DT_EXPANDTABS = 0x0040;
+constexpr unsigned DT_NOCLIP = 0x0100;
+constexpr unsigned DT_EXTERNALLEADING = 0x0200;
+constexpr unsigned DT_CALCRECT = 0x0400;
+constexpr unsigned DT_NOPREFIX = 0x0800;
+constexpr unsigned DT_PATH_ELLIPSIS = 0x4000;
+constexpr unsigned DT_END_ELLIPSIS = 0x8000;
+
+// Measures runs of text in one font. With a tab width, a tab moves to the next
+// multiple of that width from the start of the line; without one a tab is an
+// ordinary character.
+class TTextMeasurer {
+ public:
+  TTextMeasurer(const QFontMetrics& metrics, int tabWidth) : metrics_(metrics), tab_(tabWidth) {}
+
+  // Width of a whole line.
+  int Width(QStringView line) const { return OffsetOf(line, int(line.size())); }
+
+  // Distance from the start of the line to the character at index.
+  int OffsetOf(QStringView line, int index) const;
+
+  // Width of the single character at index.
+  int CharWidth(QStringView line, int index) const;
+
+  // The tab-free pieces of a line with the offset each starts at.
+  std::vector<std::pair<int, QStringView>> Segments(QStringView line) const;
+
+ private:
+  int Advance(QStringView run) const;
+
+  const QFontMetrics& metrics_;
+  int tab_;
+};
+
+// One laid-out line: its visible characters, which of them carry the
+// keyboard-prefix underline, and its width.
+struct TTextLine {
+  QString Text;
+  std::vector<int> Underlines;
+  int Width = 0;
+};
+
+// Breaks text into the lines DrawText shows: prefixes resolved ('&x'
+// underlines x, '&&' is one '&') unless DT_NOPREFIX; lines split at CR, LF
+// and CR LF unless DT_SINGLELINE; words wrapped to maxWidth with
+// DT_WORDBREAK (a word wider than the line keeps a line of its own); and each
+// line still wider than maxWidth shortened with "..." under DT_END_ELLIPSIS
+// or DT_PATH_ELLIPSIS. An empty text has no lines.
+std::vector<TTextLine> LayoutDrawText(const QString& text, unsigned flags, int maxWidth,
+                                      const TTextMeasurer& measure);
+
+}  // namespace bitcalc::framework

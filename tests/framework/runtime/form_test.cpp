@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "framework/runtime/form.h"
+#include "framework/runtime/screen.h"
+
+using namespace bitcalc::framework;
+
+TEST(Form, AToolWindowKeepsItsClientSizeAndSitsInTheMiddleOfTheScreen) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsToolWindow);
+  form.SetPosition(poScreenCenter);
+  form.SetClientSize(300, 200);
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  EXPECT_TRUE(form.windowFlags() & Qt::Tool);
+  EXPECT_EQ(form.ClientWidth(), 300);
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  const TRect area = Screen->WorkAreaRect();
+  const QRect frame = form.frameGeometry();
+  EXPECT_NEAR(frame.center().x(), area.Left + area.Width() / 2, 1);
+  EXPECT_NEAR(frame.center().y(), area.Top + area.Height() / 2, 1);
+}
+
+TEST(Form, StayOnTopAndBorderlessVariantsSetTheirWindowFlags) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsNone);
+  form.SetFormStyle(fsStayOnTop);
+  EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST(Form, ShowAndHideRaiseTheirEventsAndTheCaptionBecomesTheTitle) {
+  TForm form(nullptr);
+  int shown = 0, hidden = 0;
+  form.OnShow = [&](TObject*) { ++shown; };
+  form.OnHide = [&](TObject*) { ++hidden; };
+  form.SetCaption(std::string("Kalkula\xE8ka\0tail", 14));
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  form.Hide();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(hidden, 1);
+  EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Kalkula\u010Dka"));
+}
+
+TEST(Form, ActivationIsReported) {
+  TForm first(nullptr), second(nullptr);
+  int activated = 0, deactivated = 0;
+  first.OnActivate = [&](TObject*) { ++activated; };
+  first.OnDeactivate = [&](TObject*) { ++deactivated; };
+  first.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&first));
+  EXPECT_EQ(activated, 1);
+  second.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
+  EXPECT_EQ(deactivated, 1);
+}
