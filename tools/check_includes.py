@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Checks the project's #include graph.
+
+Fails (exit 1) when
+- a header reaches itself through its own includes, or
+- a file includes a header of a layer that sits above its own.
+
+The order below is the map of the source tree, lowest first. A layer may
+include itself and anything listed before it in its stack; `core` stands
+alone, and each widget family sees the framework and resources but not the
+other families. Tests and benchmarks may include anything.
+"""
+import pathlib
+import re
+import sys
+
+STACK = [
+    "framework/values",
+    "framework/text",
+    "framework/raster",
+    "framework/controls",
+    "framework/standard",
+    "framework/runtime",
+    "resources",
+    "widgets",
+    "main_window",
+    "tools",
+    "app",
+]
+# Layers above this point may use the calculator core.
+CORE_USERS = {"main_window", "tools", "app"}
+UNCHECKED = ("tests/", "bench/")
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+
+
+def layer_of(path):
+    """(layer, family) of a project path; family is the widget family."""
+    if path.startswith("core/"):
+        return "core", None
+    if path.startswith("widgets/"):
+        return "widgets", path.split("/")[1]
+    for layer in STACK:
+        if path.startswith(layer + "/"):
+            return layer, None
+    return None, None
+
+
+def allowed(src, dst):
+    (sl, sf), (dl, df) = layer_of(src), layer_of(dst)
+    if src.startswith(UNCHECKED) or sl is None or dl is None:
+        return True
+    if dl == "core":
+        return sl == "core" or sl in CORE_USERS
+    if sl == "core":
+        return False
+    if sl == "widgets" and dl == "widgets":
+        return sf == df
+    return STACK.index(dl) <= STACK.index(sl)
+
+
+def read_graph(root):
+    files = [p for p in root.rglob("*") if p.suffix in (".h", ".cpp") and not any(
+        part.startswith(("build", ".")) for part in p.relative_to(root).parts)]
+    graph = {}
+    for f in files:
+        rel = f.relative_to(root).as_posix()
+        deps = []
+        for line in f.read_text(errors="replace").splitlines():
+            m = INCLUDE.match(line)
+            if m and (root / m.group(1)).is_file():
+                deps.append(m.group(1))
+        graph[rel] = deps
+    return graph
+
+
+def header_cycles(graph):
+    """Every cycle among headers, each reported once from its first member."""
+    cycles, state, stack = [], {}, []
+
+    def visit(node):
+        state[node] = "open"
+        stack.append(node)
+        for dep in graph.get(node, []):
+            if not dep.endswith(".h"):
+                continue
+            if state.get(dep) == "open":
+                cycles.append(stack[stack.index(dep):] + [dep])
+            elif dep not in state:
+                visit(dep)
+        stack.pop()
+        state[node] = "done"
+
+    for node in sorted(graph):
+        if node.endswith(".h") and node not in state:
+            visit(node)
+    return cycles
+
+
+def main():
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
+    graph = read_graph(root)
+    problems = [" -> ".join(c) for c in header_cycles(graph)]
+    problems += [f"{src} includes {dst}, which sits above it"
+                 for src, deps in sorted(graph.items()) for dst in deps if not allowed(src, dst)]
+    for p in problems:
+        print(p)
+    edges = sum(len(d) for d in graph.values())
+    print(f"{len(graph)} files, {edges} includes, {len(problems)} problems")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
