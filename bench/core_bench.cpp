@@ -25,5 +25,3 @@ void BM_Evaluate(benchmark::State& state) {
 BENCHMARK(BM_Evaluate);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build pkg-config
+  cmake g++ ninja-build pkg-config python3 ccache
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
