@@ -217,7 +217,8 @@ def svg(pixels):
                 end += 1
             r, g, b, a = row[x]
             if a:
-                rects.append(f'<rect x="{x}" y="{y}" width="{end - x}" height="1" fill="#{r:02x}{g:02x}{b:02x}"/>')
+                rects.append(f'<rect x="{x}" y="{y}" width="{end - x}" height="1" '
+                             f'fill="#{r:02x}{g:02x}{b:02x}"/>')
             x = end
     return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" '
             f'viewBox="0 0 {w} {h}" shape-rendering="crispEdges">\n'
