@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the program icon, the two status-hint pictures and the desktop icons.
 
-All pictures come from the pixel art in this file; the encoders are written out
-by hand so the bytes depend on nothing but this script.
+All pictures come from the pixel art in this file. The encoders are written out
+by hand and add no timestamps, so the bytes depend only on this script and on
+zlib's deflate, which tools/check_artwork.sh relies on.
 
     tools/make_artwork.py [ROOT]    ROOT defaults to the repository root
 """
