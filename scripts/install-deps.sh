@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth imagemagick
+  desktop-file-utils appstream
 )
 
 missing=()
