@@ -68,7 +68,7 @@ figure() {
   awk -v key="$2" '{ for (i = 1; i < NF; i++) if ($i == key) print $(i + 1) }' "$1" | median
 }
 
-# The median start-up figures of FILE as one row of the table, under LABEL.
+# row LABEL FILE: the median start-up figures in FILE as one line of the table.
 row() {
   printf '  %-14s %8s %12s %14s\n' "$1" "$(figure "$2" map_ms)" "$(figure "$2" frame_ms)" \
     "$(figure "$2" hwm_kib | awk '{ printf "%.1f", $1 / 1024 }')"
@@ -82,7 +82,8 @@ row "$name" "$tmp/program"
 awk -v n="$name" -v pf="$(figure "$tmp/program" frame_ms)" -v bf="$(figure "$tmp/bare" frame_ms)" \
   -v pr="$(figure "$tmp/program" hwm_kib)" -v br="$(figure "$tmp/bare" hwm_kib)" 'BEGIN {
     printf "  first frame, %s / bare: %.2f\n", n, pf / bf
-    printf "  peak RSS, %s - bare: %+.1f MiB\n", n, (pr - br) / 1024
+    d = (pr - br) / 102.4
+    printf "  peak RSS, %s - bare: %+.1f MiB\n", n, int(d < 0 ? d - 0.5 : d + 0.5) / 10 + 0
   }'
 if [ "$samples" -gt 0 ]; then
   printf 'Key press to changed pixels, median of %d: %s ms\n' "$samples" \
