@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config python3 ccache
-  qt6-base-dev
+  qt6-base-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth imagemagick

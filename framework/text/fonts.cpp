@@ -1,36 +1,29 @@
 #include "framework/text/fonts.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <fontconfig/fontconfig.h>
+
 #include <array>
-#include <cstdint>
-#include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace bitcalc::framework {
 
 namespace {
 
-struct FontFile {
-  const char* path;
-  const char* link;  // name of the link in the private font folder
-};
-
 // Liberation Sans has Arial's metrics; Wine's Tahoma stands in for the
 // Windows UI faces. Wine's bold Tahoma is left out because it is not visibly
 // bold: Qt emboldens the regular face instead. DejaVu Sans only fills in
-// glyphs the others lack.
-constexpr std::array<FontFile, 7> kFontFiles = {{
-    {"/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf", "arial.ttf"},
-    {"/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf", "arialbd.ttf"},
-    {"/usr/share/fonts/truetype/liberation/LiberationSans-Italic.ttf", "ariali.ttf"},
-    {"/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf", "arialbi.ttf"},
-    {"/usr/share/wine/fonts/tahoma.ttf", "tahoma.ttf"},
-    {"/usr/share/wine/fonts/symbol.ttf", "symbol.ttf"},
-    {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "dejavusans.ttf"},
-}};
+// glyphs the others lack. The order is the one in which fontconfig meets the
+// faces, which decides between equally good matches.
+constexpr std::array<const char*, 7> kFontFiles = {
+    "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
+    "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf",
+    "/usr/share/fonts/truetype/liberation/LiberationSans-BoldItalic.ttf",
+    "/usr/share/fonts/truetype/liberation/LiberationSans-Italic.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+    "/usr/share/wine/fonts/symbol.ttf",
+    "/usr/share/wine/fonts/tahoma.ttf",
+};
 
 struct FamilyMapping {
   std::string_view windows;
@@ -47,28 +40,30 @@ constexpr std::array<FamilyMapping, 5> kFamilies = {{
 
 constexpr const char* kDefaultFamily = "Tahoma";
 
-QByteArray ConfigurationText(const QString& fontDir, const QString& cacheDir) {
-  QByteArray xml;
-  xml += "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n";
-  xml += "  <dir>" + fontDir.toUtf8() + "</dir>\n";
-  xml += "  <cachedir>" + cacheDir.toUtf8() + "</cachedir>\n";
+std::string ConfigurationText() {
+  std::string xml = "<?xml version=\"1.0\"?>\n<fontconfig>\n";
   // Liberation Sans is exposed under the name the program asks for.
   xml +=
       "  <match target=\"scan\"><test name=\"family\"><string>Liberation Sans</string></test>"
       "<edit name=\"family\" mode=\"assign_replace\"><string>Arial</string></edit></match>\n";
   for (const auto& m : kFamilies) {
     if (m.windows == m.installed) continue;
-    xml += "  <match target=\"pattern\"><test name=\"family\"><string>" +
-           QByteArray(m.windows.data(), qsizetype(m.windows.size())) +
-           "</string></test><edit name=\"family\" mode=\"assign\" binding=\"strong\"><string>" +
-           QByteArray(m.installed) + "</string></edit></match>\n";
+    xml += "  <match target=\"pattern\"><test name=\"family\"><string>";
+    xml += m.windows;
+    xml += "</string></test><edit name=\"family\" mode=\"assign\" binding=\"strong\"><string>";
+    xml += m.installed;
+    xml += "</string></edit></match>\n";
   }
   for (const char* generic : {"sans-serif", "Sans Serif", "sans"}) {
-    xml += "  <alias binding=\"strong\"><family>" + QByteArray(generic) +
-           "</family><prefer><family>" + kDefaultFamily + "</family></prefer></alias>\n";
+    xml += "  <alias binding=\"strong\"><family>";
+    xml += generic;
+    xml += "</family><prefer><family>";
+    xml += kDefaultFamily;
+    xml += "</family></prefer></alias>\n";
   }
-  xml += "  <alias><family>" + QByteArray(kDefaultFamily) +
-         "</family><accept><family>DejaVu Sans</family></accept></alias>\n";
+  xml += "  <alias><family>";
+  xml += kDefaultFamily;
+  xml += "</family><accept><family>DejaVu Sans</family></accept></alias>\n";
   // Hinting changes advance widths, so it is pinned like everything else.
   xml +=
       "  <match target=\"font\">"
@@ -84,51 +79,19 @@ QByteArray ConfigurationText(const QString& fontDir, const QString& cacheDir) {
   return xml;
 }
 
-// FNV-1a: a stable name for the folder, so a changed configuration never
-// meets a cache scanned for an older one.
-QString Fingerprint(const QByteArray& data) {
-  std::uint64_t h = 1469598103934665603ull;
-  for (char c : data) {
-    h ^= static_cast<unsigned char>(c);
-    h *= 1099511628211ull;
-  }
-  return QString::number(h, 16);
-}
-
-QString CacheRoot() {
-  if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg)
-    return QString::fromLocal8Bit(xdg);
-  if (const char* home = std::getenv("HOME");
-      home && *home && QFileInfo(QString::fromLocal8Bit(home)).isWritable())
-    return QString::fromLocal8Bit(home) + "/.cache";
-  return QDir::tempPath();
-}
-
 }  // namespace
 
 void InstallFontConfiguration() {
-  // The folder's name depends on the listed files, not on where it lives.
-  QByteArray identity;
-  for (const auto& f : kFontFiles) identity += QByteArray(f.path) + '\n';
-  const QByteArray probe = ConfigurationText("@fonts", "@cache") + identity;
-  const QString folder = CacheRoot() + "/bitcalc/fontconfig-" + Fingerprint(probe);
-  const QString fontDir = folder + "/fonts";
-  const QString cacheDir = folder + "/cache";
-  QDir().mkpath(fontDir);
-  QDir().mkpath(cacheDir);
-  for (const auto& f : kFontFiles) {
-    const QString link = fontDir + "/" + f.link;
-    if (!QFileInfo::exists(link) && QFileInfo::exists(f.path)) QFile::link(f.path, link);
-  }
-  const QString confPath = folder + "/fonts.conf";
-  const QByteArray text = ConfigurationText(fontDir, cacheDir);
-  QFile conf(confPath);
-  if (!conf.exists() || (conf.open(QIODevice::ReadOnly) && conf.readAll() != text)) {
-    conf.close();
-    if (conf.open(QIODevice::WriteOnly | QIODevice::Truncate)) conf.write(text);
-  }
-  conf.close();
-  qputenv("FONTCONFIG_FILE", confPath.toLocal8Bit());
+  FcConfig* config = FcConfigCreate();
+  if (!config) return;
+  const std::string text = ConfigurationText();
+  FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(text.c_str()), FcTrue);
+  // A file that is not installed is simply not offered.
+  for (const char* file : kFontFiles)
+    FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(file));
+  FcConfigSetCurrent(config);
+  // The current configuration keeps its own reference.
+  FcConfigDestroy(config);
 }
 
 QString ResolveFontFamily(const std::string& windowsFamily) {

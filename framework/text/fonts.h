@@ -9,9 +9,10 @@ namespace bitcalc::framework {
 // metric-compatible family, chosen here and nowhere else.
 //
 // InstallFontConfiguration() must run before the QApplication exists: it
-// writes a private fontconfig configuration that sees only the font files
-// listed in fonts.cpp and points FONTCONFIG_FILE at it, so that every machine
-// (and the offscreen platform as well as X11) renders the same glyphs.
+// makes a fontconfig configuration in memory that sees only the font files
+// listed in fonts.cpp and makes it the current one, so that every machine
+// (and the offscreen platform as well as X11) renders the same glyphs. No
+// file is written and the system's font configuration is not read.
 void InstallFontConfiguration();
 
 // The family Qt is asked for when the program names windowsFamily.
