@@ -77,19 +77,15 @@ FaceTables ReadFaceTables(const QFont& font) {
   return t;
 }
 
-// The tables do not depend on the size, so they are read once per face. A
-// bold or italic request may be served by another file of the family.
-const FaceTables& TablesFor(const QString& family, bool bold, bool italic) {
+// The tables do not depend on the size, so they are read once per face, and
+// from the font engine the text is drawn with: loading one at another size
+// just to read them would cost a font engine of its own. A bold or italic
+// request may be served by another file of the family.
+const FaceTables& TablesFor(const QFont& font) {
   static std::map<std::tuple<QString, bool, bool>, FaceTables> cache;
-  const auto key = std::make_tuple(family, bold, italic);
+  const auto key = std::make_tuple(font.family(), font.bold(), font.italic());
   auto it = cache.find(key);
-  if (it == cache.end()) {
-    QFont probe(family);
-    probe.setPixelSize(64);
-    probe.setBold(bold);
-    probe.setItalic(italic);
-    it = cache.emplace(key, ReadFaceTables(probe)).first;
-  }
+  if (it == cache.end()) it = cache.emplace(key, ReadFaceTables(font)).first;
   return it->second;
 }
 
@@ -122,16 +118,20 @@ int TFont::PixelHeight() const {
   if (height_ < 0) return -height_;
   if (height_ == 0) return kDefaultEm;
   // A positive height is the cell (ascent + descent); the em is the part of
-  // it that the design's em square takes up.
-  const FaceTables& t =
-      TablesFor(ResolveFontFamily(name_), (style_ & fsBold) != 0, (style_ & fsItalic) != 0);
+  // it that the design's em square takes up. The face is read at the cell
+  // height, the nearest size known before the em.
+  const FaceTables& t = TablesFor(QtFont(height_));
   if (!t.valid) return height_;
   return std::max(1, RoundHalfEven(double(height_) * t.unitsPerEm / (t.winAscent + t.winDescent)));
 }
 
 QFont TFont::ToQFont() const {
+  return QtFont(PixelHeight());
+}
+
+QFont TFont::QtFont(int pixelSize) const {
   QFont f(ResolveFontFamily(name_));
-  f.setPixelSize(PixelHeight());
+  f.setPixelSize(pixelSize);
   f.setBold((style_ & fsBold) != 0);
   f.setItalic((style_ & fsItalic) != 0);
   f.setUnderline((style_ & fsUnderline) != 0);
@@ -147,11 +147,11 @@ QFont TFont::ToQFont() const {
 // is whatever part of the hhea line gap the win values do not already cover. For Tahoma at an
 // 11-pixel em (2049 + 423 units of 2048) that is 11 + 2 = 13 pixels with no leading.
 TTextMetric TFont::Metrics() const {
-  const bool bold = (style_ & fsBold) != 0;
-  const FaceTables& t = TablesFor(ResolveFontFamily(name_), bold, (style_ & fsItalic) != 0);
+  const QFont font = ToQFont();
+  const FaceTables& t = TablesFor(font);
   TTextMetric m;
   if (!t.valid) {
-    const QFontMetrics qm(ToQFont());
+    const QFontMetrics qm(font);
     m.Ascent = qm.ascent();
     m.Descent = qm.descent();
     m.Height = m.Ascent + m.Descent;
