@@ -71,7 +71,6 @@ TControl::TControl(TComponent* owner)
     if (!syncing_font_) parent_font_ = false;
     ApplyFont();
   };
-  QWidget::setFont(font_->ToQFont());
 }
 
 TControl::~TControl() {
@@ -130,10 +129,21 @@ void TControl::ParentFontChanged() {
 }
 
 void TControl::ApplyFont() {
-  QWidget::setFont(font_->ToQFont());
+  qt_font_stale_ = true;
+  if (isVisible()) SyncQtFont();
   FontChanged();
   for (QObject* child : children())
     if (auto* c = dynamic_cast<TControl*>(child)) c->ParentFontChanged();
+}
+
+void TControl::SyncQtFont() {
+  if (!qt_font_stale_) return;
+  qt_font_stale_ = false;
+  ApplyQtFont(font_->ToQFont());
+}
+
+void TControl::ApplyQtFont(const QFont& font) {
+  QWidget::setFont(font);
 }
 
 void TControl::SetColor(TColor v) {
@@ -201,7 +211,14 @@ bool TControl::MouseCapture() const {
   return QWidget::mouseGrabber() == this || left_down_;
 }
 
+bool TControl::event(QEvent* event) {
+  if (event->type() == QEvent::Show) SyncQtFont();
+  return QWidget::event(event);
+}
+
 void TControl::paintEvent(QPaintEvent*) {
+  // A control grabbed without ever being shown paints all the same.
+  SyncQtFont();
   QPainter painter(this);
   canvas_->Attach(&painter);
   canvas_->Font().Assign(*font_);

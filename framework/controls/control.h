@@ -129,11 +129,18 @@ class TControl : public QWidget, public TComponent {
   virtual void MouseLeave() { Notify(OnMouseLeave, this); }
   virtual void Resize() { Notify(OnResize, this); }
   virtual void FontChanged() { Invalidate(); }
+  // Hands the font to Qt: to this widget and, in an override, to the Qt
+  // widgets inside the control. While the control is not on screen a changed
+  // font waits until it is shown (or painted), so that a font set one
+  // attribute at a time while a window is built reaches Qt, and makes Qt lay
+  // its text out, only once.
+  virtual void ApplyQtFont(const QFont& font);
   virtual void ColorChanged() { Invalidate(); }
   virtual void TextChanged() { Invalidate(); }
   virtual void EnabledChanged() { Invalidate(); }
   virtual void VisibleChanged() {}
 
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -166,6 +173,7 @@ class TControl : public QWidget, public TComponent {
   void HandlePress(QMouseEvent* event, bool reportedDouble);
   bool IsSecondPress(const QMouseEvent* event, TMouseButton button) const;
   void ApplyFont();
+  void SyncQtFont();
 
   TWinControl* parent_ = nullptr;
   std::unique_ptr<TFont> font_;
@@ -182,6 +190,7 @@ class TControl : public QWidget, public TComponent {
   bool show_hint_ = false;
   bool parent_show_hint_ = true;
   bool syncing_font_ = false;
+  bool qt_font_stale_ = true;  // Qt has not been given the current font yet
   bool painting_ = false;
   bool clicked_ = false;
   bool left_down_ = false;

@@ -50,7 +50,6 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
   QObject::connect(button_, &QPushButton::clicked, this, [this] { Click(); });
   SetTabStop(true);
   SetBounds(Left(), Top(), 75, 25);
-  button_->setFont(Font().ToQFont());
 }
 
 TButton::~TButton() {
@@ -105,8 +104,12 @@ void TButton::TextChanged() {
   TWinControl::TextChanged();
 }
 
+void TButton::ApplyQtFont(const QFont& font) {
+  TWinControl::ApplyQtFont(font);
+  button_->setFont(font);
+}
+
 void TButton::FontChanged() {
-  button_->setFont(Font().ToQFont());
   QPalette pal = button_->palette();
   pal.setColor(QPalette::ButtonText, ToQColor(Font().Color()));
   button_->setPalette(pal);

@@ -39,6 +39,7 @@ class TButton : public TWinControl {
  protected:
   void TextChanged() override;
   void FontChanged() override;
+  void ApplyQtFont(const QFont& font) override;
   void UpdateFocusPolicy() override;
   void resizeEvent(QResizeEvent* event) override;
 

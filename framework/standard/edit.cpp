@@ -25,7 +25,6 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   QObject::connect(field_, &QLineEdit::textChanged, this,
                    [this](const QString& text) { FieldTextChanged(text); });
   field_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  field_->setFont(Font().ToQFont());
   SetColor(clWindow);
   SetTabStop(true);
   SetBounds(Left(), Top(), 121, Height());
@@ -237,8 +236,12 @@ void TCustomEdit::FieldTextChanged(const QString& text) {
   if (!IsLoading()) Change();
 }
 
+void TCustomEdit::ApplyQtFont(const QFont& font) {
+  TWinControl::ApplyQtFont(font);
+  field_->setFont(font);
+}
+
 void TCustomEdit::FontChanged() {
-  field_->setFont(Font().ToQFont());
   ApplyPalette();
   AdjustHeight();
   TWinControl::FontChanged();

@@ -118,6 +118,7 @@ class TCustomEdit : public TWinControl {
 
   void TextChanged() override;
   void FontChanged() override;
+  void ApplyQtFont(const QFont& font) override;
   void ColorChanged() override;
   void EnabledChanged() override;
   void DoEnter() override;
