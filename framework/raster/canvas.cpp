@@ -1,5 +1,6 @@
 #include "framework/raster/canvas.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/raster/bitmap.h"
@@ -125,17 +126,32 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
 }
 
 void TCanvas::FillSpans(QPainter* p, const std::vector<TSpan>& spans, const QColor& color) {
-  // Rows with the same extent one below the other go out as one rectangle.
+  // A span with the extent of one that ended on the row above continues its
+  // rectangle, so every straight stretch of a figure's edges goes out as one
+  // rectangle, however the spans of a row interleave.
+  std::vector<QRect> open;  // rectangles whose last row is the row above
+  std::vector<QRect> continued;
   std::size_t i = 0;
   while (i < spans.size()) {
-    const TSpan& s = spans[i];
-    std::size_t j = i + 1;
-    while (j < spans.size() && spans[j].Y == s.Y + int(j - i) && spans[j].X0 == s.X0 &&
-           spans[j].X1 == s.X1)
-      ++j;
-    if (s.X1 > s.X0) p->fillRect(QRect(s.X0, s.Y, s.X1 - s.X0, int(j - i)), color);
-    i = j;
+    const int y = spans[i].Y;
+    continued.clear();
+    for (; i < spans.size() && spans[i].Y == y; ++i) {
+      const TSpan& s = spans[i];
+      if (s.X1 <= s.X0) continue;
+      const auto it = std::find_if(open.begin(), open.end(), [&](const QRect& r) {
+        return r.left() == s.X0 && r.right() + 1 == s.X1 && r.bottom() + 1 == y;
+      });
+      if (it == open.end()) {
+        continued.push_back(QRect(s.X0, y, s.X1 - s.X0, 1));
+      } else {
+        continued.push_back(it->adjusted(0, 0, 0, 1));
+        open.erase(it);
+      }
+    }
+    for (const QRect& r : open) p->fillRect(r, color);
+    open.swap(continued);
   }
+  for (const QRect& r : open) p->fillRect(r, color);
 }
 
 void TCanvas::Figure(int left, int top, int right, int bottom, int cornerW, int cornerH) {

@@ -133,6 +133,8 @@ class TCanvas : public TObject {
   void ApplyClip();
   void FillSpans(QPainter* p, const std::vector<TSpan>& spans, const QColor& color);
   void PaintLinePixels(QPainter* p, const std::vector<TPoint>& pixels, int& patternPos);
+  // One segment of a one-pixel line, from included to to left out.
+  void PaintSegment(QPainter* p, TPoint from, TPoint to, int& patternPos);
   void WideLines(QPainter* p, const std::vector<TPoint>& points, bool closed);
   void Figure(int left, int top, int right, int bottom, int cornerW, int cornerH);
   // The Qt font and metrics for the current Font, rebuilt when it changed.

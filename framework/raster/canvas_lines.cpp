@@ -1,6 +1,8 @@
 #include <QPen>
 #include <QPolygon>
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <span>
 
 #include "framework/raster/canvas.h"
@@ -92,6 +94,20 @@ void TCanvas::PaintLinePixels(QPainter* p, const std::vector<TPoint>& pixels, in
   }
 }
 
+void TCanvas::PaintSegment(QPainter* p, TPoint from, TPoint to, int& patternPos) {
+  // A solid straight segment is a single rectangle: its pixels need no walk.
+  if (DashPattern(pen_.Style()).empty() && (from.X == to.X || from.Y == to.Y)) {
+    const int length = std::abs(to.X - from.X) + std::abs(to.Y - from.Y);
+    if (length == 0) return;
+    const QRect run = from.Y == to.Y ? QRect(std::min(from.X, to.X + 1), from.Y, length, 1)
+                                     : QRect(from.X, std::min(from.Y, to.Y + 1), 1, length);
+    p->fillRect(run, ToQColor(pen_.Color()));
+    patternPos += length;
+    return;
+  }
+  PaintLinePixels(p, LinePixels(from, to), patternPos);
+}
+
 void TCanvas::WideLines(QPainter* p, const std::vector<TPoint>& points, bool closed) {
   QPolygon polygon;
   for (const TPoint& pt : points) polygon << QPoint(pt.X, pt.Y);
@@ -118,7 +134,7 @@ void TCanvas::LineTo(int x, int y) {
     return;
   }
   int patternPos = 0;
-  PaintLinePixels(p, LinePixels(from, penPos_), patternPos);
+  PaintSegment(p, from, penPos_, patternPos);
 }
 
 void TCanvas::Polyline(const std::vector<TPoint>& points) {
@@ -132,7 +148,7 @@ void TCanvas::Polyline(const std::vector<TPoint>& points) {
   // the last point stays unpainted. The dash pattern runs on across corners.
   int patternPos = 0;
   for (std::size_t i = 0; i + 1 < points.size(); ++i)
-    PaintLinePixels(p, LinePixels(points[i], points[i + 1]), patternPos);
+    PaintSegment(p, points[i], points[i + 1], patternPos);
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& points) {
@@ -156,7 +172,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
   }
   int patternPos = 0;
   for (std::size_t i = 0; i < points.size(); ++i)
-    PaintLinePixels(p, LinePixels(points[i], points[(i + 1) % points.size()]), patternPos);
+    PaintSegment(p, points[i], points[(i + 1) % points.size()], patternPos);
 }
 
 }  // namespace bitcalc::framework
