@@ -1,5 +1,6 @@
 #include "resources/resource_image.h"
 
+#include <QImageReader>
 #include <QString>
 
 // The resource data sits in this static library. A linker keeps an object of a
@@ -20,7 +21,12 @@ QImage ResourceImage(std::string_view name) {
   const QString path = QStringLiteral(":/bitmaps/") +
                        QString::fromLatin1(name.data(), qsizetype(name.size())) +
                        QStringLiteral(".bmp");
-  return QImage(path);
+  // Every picture here is a Windows bitmap. Told so, the reader goes straight
+  // to the built-in decoder instead of first loading each image plugin to
+  // offer it the bytes.
+  QImageReader reader(path, "bmp");
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
 }
 
 }  // namespace bitcalc::resources

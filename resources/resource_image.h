@@ -6,7 +6,7 @@
 namespace bitcalc::resources {
 
 // The pictures the program carries, looked up by resource name ("NUMSPINUP").
-// Each lives as an ordinary image file in this folder, compiled in through a
+// Each lives as an ordinary Windows bitmap in this folder, compiled in through a
 // .qrc file under the prefix /bitmaps, so it can be opened and checked with any
 // image viewer. Returns a null image for a name that is not there.
 QImage ResourceImage(std::string_view name);
