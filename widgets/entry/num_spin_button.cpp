@@ -1,5 +1,8 @@
 #include "widgets/entry/num_spin_button.h"
 
+#include <map>
+#include <string>
+
 #include "resources/resource_image.h"
 
 namespace bitcalc::widgets {
@@ -12,7 +15,12 @@ constexpr int kRepeatInterval = 100;
 }  // namespace
 
 void LoadSpinGlyph(TBitmap& glyph, const char* resourceName) {
-  glyph.LoadFromImage(resources::ResourceImage(resourceName));
+  // Every spin button starts with the same two arrows: they are decoded once.
+  static std::map<std::string, QImage, std::less<>> decoded;
+  auto it = decoded.find(resourceName);
+  if (it == decoded.end())
+    it = decoded.emplace(resourceName, resources::ResourceImage(resourceName)).first;
+  glyph.LoadFromImage(it->second);
 }
 
 TNumSpinButton::TNumSpinButton(TComponent* owner)
