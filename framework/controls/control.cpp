@@ -104,7 +104,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 void TControl::SetVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
-  if (parent_ || isWindow()) QWidget::setVisible(v);
+  if (parent_ || isWindow()) setVisible(v);
   VisibleChanged();
 }
 

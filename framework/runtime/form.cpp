@@ -112,14 +112,20 @@ void TForm::TextChanged() {
   setWindowTitle(FromCp1250(CaptionText(Caption())));
 }
 
-void TForm::showEvent(QShowEvent* event) {
-  if (position_ == poScreenCenter && !centred_) {
+void TForm::setVisible(bool visible) {
+  // The place is settled before the window first appears: moving it once
+  // shown would ask the window system for its frame and move it again. A
+  // window that has never been shown has no frame yet, so its own size is
+  // what is centred.
+  if (visible && position_ == poScreenCenter && !centred_) {
     centred_ = true;
     const TRect area = Screen->WorkAreaRect();
-    const QSize frame = frameGeometry().size();
-    move(area.Left + (area.Width() - frame.width()) / 2,
-         area.Top + (area.Height() - frame.height()) / 2);
+    move(area.Left + (area.Width() - width()) / 2, area.Top + (area.Height() - height()) / 2);
   }
+  TWinControl::setVisible(visible);
+}
+
+void TForm::showEvent(QShowEvent* event) {
   TWinControl::showEvent(event);
   Notify(OnShow, this);
 }

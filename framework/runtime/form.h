@@ -30,6 +30,8 @@ class TForm : public TWinControl, public TDialogHost {
 
   void Show();
   void Hide();
+  // A form placed in the screen's middle is moved there as it first shows.
+  void setVisible(bool visible) override;
   void Close() { close(); }
   bool Active() const { return isActiveWindow(); }
 
