@@ -71,6 +71,7 @@ TControl::TControl(TComponent* owner)
     if (!syncing_font_) parent_font_ = false;
     ApplyFont();
   };
+  QWidget::setFont(font_->ToQFont());
 }
 
 TControl::~TControl() {

@@ -190,7 +190,7 @@ class TControl : public QWidget, public TComponent {
   bool show_hint_ = false;
   bool parent_show_hint_ = true;
   bool syncing_font_ = false;
-  bool qt_font_stale_ = true;  // Qt has not been given the current font yet
+  bool qt_font_stale_ = false;  // Qt has not been given the current font yet
   bool painting_ = false;
   bool clicked_ = false;
   bool left_down_ = false;

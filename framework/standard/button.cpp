@@ -50,6 +50,7 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
   QObject::connect(button_, &QPushButton::clicked, this, [this] { Click(); });
   SetTabStop(true);
   SetBounds(Left(), Top(), 75, 25);
+  TButton::ApplyQtFont(Font().ToQFont());
 }
 
 TButton::~TButton() {

@@ -25,6 +25,8 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   QObject::connect(field_, &QLineEdit::textChanged, this,
                    [this](const QString& text) { FieldTextChanged(text); });
   field_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The field lays its text out in the control's font from the start.
+  TCustomEdit::ApplyQtFont(Font().ToQFont());
   SetColor(clWindow);
   SetTabStop(true);
   SetBounds(Left(), Top(), 121, Height());
