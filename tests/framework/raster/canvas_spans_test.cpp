@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "framework/raster/bitmap.h"
+#include "framework/raster/raster.h"
+#include "tests/support/pixel_probe.h"
+
+using namespace bitcalc::framework;
+
+namespace {
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+PixelSet Inked(const TBitmap& bmp) {
+  PixelSet out;
+  for (int y = 0; y < bmp.Height(); ++y)
+    for (int x = 0; x < bmp.Width(); ++x)
+      if (bmp.Pixel(x, y) != clWhite) out.insert({x, y});
+  return out;
+}
+
+PixelSet Covered(const std::vector<TSpan>& spans) {
+  PixelSet out;
+  for (const TSpan& s : spans)
+    for (int x = s.X0; x < s.X1; ++x) out.insert({x, s.Y});
+  return out;
+}
+
+struct Figure {
+  const char* name;
+  TRect box;
+  int corner;  // -1: an ellipse
+  int penWidth;
+};
+
+}  // namespace
+
+// However the canvas groups a figure's spans into rectangles, it paints
+// exactly their pixels: outlines whose two edges alternate row by row, rows
+// that narrow and widen again, and rings of thick pens.
+TEST(CanvasSpans, FiguresPaintExactlyTheirSpans) {
+  const Figure figures[] = {{"rectangle", {3, 4, 31, 22}, 0, 1},
+                            {"round rect", {2, 2, 30, 27}, 9, 1},
+                            {"ellipse", {4, 3, 33, 20}, -1, 1},
+                            {"thick rectangle", {5, 5, 25, 30}, 0, 3},
+                            {"thick ellipse", {3, 6, 35, 31}, -1, 4}};
+  for (const Figure& f : figures) {
+    SCOPED_TRACE(f.name);
+    const int cw = f.corner < 0 ? f.box.Width() : f.corner;
+    const int ch = f.corner < 0 ? f.box.Height() : f.corner;
+    TBitmap bmp;
+    Clear(bmp, 40, 40);
+    TCanvas& c = bmp.Canvas();
+    c.Pen().SetWidth(f.penWidth);
+    c.Brush().SetStyle(bsClear);
+    c.RoundRect(f.box.Left, f.box.Top, f.box.Right, f.box.Bottom, cw, ch);
+    EXPECT_EQ(Inked(bmp), Covered(RoundRectOutline(f.box, cw, ch, f.penWidth)));
+
+    Clear(bmp, 40, 40);
+    c.Pen().SetStyle(psClear);
+    c.Brush().SetStyle(bsSolid);
+    c.Brush().SetColor(clNavy);
+    c.RoundRect(f.box.Left, f.box.Top, f.box.Right, f.box.Bottom, cw, ch);
+    const TRect inside{f.box.Left, f.box.Top, f.box.Right - 1, f.box.Bottom - 1};
+    EXPECT_EQ(Inked(bmp), Covered(RoundRectFill(inside, cw, ch)));
+  }
+}
+
+// Straight lines take a short cut past the pixel walk; every line, straight
+// or slanted, forwards or backwards, still covers exactly the walk's pixels.
+TEST(CanvasSpans, LinesPaintExactlyTheirWalk) {
+  const TPoint from{20, 20};
+  const TPoint ends[] = {{35, 20}, {4, 20},  {20, 36}, {20, 3},
+                         {20, 20}, {33, 27}, {9, 2},   {21, 38}};
+  for (const TPoint& to : ends) {
+    SCOPED_TRACE(testing::Message() << to.X << "," << to.Y);
+    TBitmap bmp;
+    Clear(bmp, 40, 40);
+    bmp.Canvas().MoveTo(from.X, from.Y);
+    bmp.Canvas().LineTo(to.X, to.Y);
+    PixelSet walk;
+    for (const TPoint& p : LinePixels(from, to)) walk.insert({p.X, p.Y});
+    EXPECT_EQ(Inked(bmp), walk);
+  }
+}
