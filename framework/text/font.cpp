@@ -1,8 +1,8 @@
 #include "framework/text/font.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFontMetrics>
-#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -57,13 +57,39 @@ int ReadS16(const QByteArray& table, int offset) {
   return std::int16_t(std::uint16_t(ReadU16(table, offset)));
 }
 
-FaceTables ReadFaceTables(const QFont& font) {
-  const QRawFont raw = QRawFont::fromFont(font);
+qint64 ReadU32(const QByteArray& table, int offset) {
+  return (qint64(ReadU16(table, offset)) << 16) | ReadU16(table, offset + 2);
+}
+
+// The three tables are read straight from the font file, a few hundred
+// bytes: loading the face as Qt does to draw with it would map the file and
+// run its hinting program, for a size or style that may never be drawn (a
+// font set one attribute at a time passes through several). Only a plain
+// TrueType or OpenType file is read; for anything else the tables stay
+// unknown.
+FaceTables ReadFaceTables(const TFontFile& file) {
   FaceTables t;
-  if (!raw.isValid()) return t;
-  const QByteArray head = raw.fontTable("head");
-  const QByteArray hhea = raw.fontTable("hhea");
-  const QByteArray os2 = raw.fontTable("OS/2");
+  QFile f(file.path);
+  if (file.path.isEmpty() || file.index != 0 ||
+      !f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    return t;
+  const auto readAt = [&f](qint64 offset, qint64 size) {
+    return f.seek(offset) ? f.read(size) : QByteArray();
+  };
+  const QByteArray header = readAt(0, 12);
+  if (header.size() < 12 || header.startsWith("ttcf")) return t;
+  const int count = ReadU16(header, 4);
+  const QByteArray directory = readAt(12, 16 * count);
+  if (directory.size() < 16 * count) return t;
+  QByteArray head, hhea, os2;
+  for (int i = 0; i < count; ++i) {
+    const QByteArray tag = directory.mid(16 * i, 4);
+    QByteArray* table = tag == "head"   ? &head
+                        : tag == "hhea" ? &hhea
+                        : tag == "OS/2" ? &os2
+                                        : nullptr;
+    if (table) *table = readAt(ReadU32(directory, 16 * i + 8), ReadU32(directory, 16 * i + 12));
+  }
   if (head.size() < 20 || hhea.size() < 12 || os2.size() < 78) return t;
   t.unitsPerEm = ReadU16(head, 18);
   t.hheaAscender = ReadS16(hhea, 4);
@@ -77,15 +103,14 @@ FaceTables ReadFaceTables(const QFont& font) {
   return t;
 }
 
-// The tables do not depend on the size, so they are read once per face, and
-// from the font engine the text is drawn with: loading one at another size
-// just to read them would cost a font engine of its own. A bold or italic
-// request may be served by another file of the family.
-const FaceTables& TablesFor(const QFont& font) {
+// The tables do not depend on the size, so they are read once per face. A
+// bold or italic request may be served by another file of the family.
+const FaceTables& TablesFor(const QString& family, bool bold, bool italic) {
   static std::map<std::tuple<QString, bool, bool>, FaceTables> cache;
-  const auto key = std::make_tuple(font.family(), font.bold(), font.italic());
+  const auto key = std::make_tuple(family, bold, italic);
   auto it = cache.find(key);
-  if (it == cache.end()) it = cache.emplace(key, ReadFaceTables(font)).first;
+  if (it == cache.end())
+    it = cache.emplace(key, ReadFaceTables(FontFileFor(family, bold, italic))).first;
   return it->second;
 }
 
@@ -118,20 +143,16 @@ int TFont::PixelHeight() const {
   if (height_ < 0) return -height_;
   if (height_ == 0) return kDefaultEm;
   // A positive height is the cell (ascent + descent); the em is the part of
-  // it that the design's em square takes up. The face is read at the cell
-  // height, the nearest size known before the em.
-  const FaceTables& t = TablesFor(QtFont(height_));
+  // it that the design's em square takes up.
+  const FaceTables& t =
+      TablesFor(ResolveFontFamily(name_), (style_ & fsBold) != 0, (style_ & fsItalic) != 0);
   if (!t.valid) return height_;
   return std::max(1, RoundHalfEven(double(height_) * t.unitsPerEm / (t.winAscent + t.winDescent)));
 }
 
 QFont TFont::ToQFont() const {
-  return QtFont(PixelHeight());
-}
-
-QFont TFont::QtFont(int pixelSize) const {
   QFont f(ResolveFontFamily(name_));
-  f.setPixelSize(pixelSize);
+  f.setPixelSize(PixelHeight());
   f.setBold((style_ & fsBold) != 0);
   f.setItalic((style_ & fsItalic) != 0);
   f.setUnderline((style_ & fsUnderline) != 0);
@@ -147,11 +168,11 @@ QFont TFont::QtFont(int pixelSize) const {
 // is whatever part of the hhea line gap the win values do not already cover. For Tahoma at an
 // 11-pixel em (2049 + 423 units of 2048) that is 11 + 2 = 13 pixels with no leading.
 TTextMetric TFont::Metrics() const {
-  const QFont font = ToQFont();
-  const FaceTables& t = TablesFor(font);
+  const bool bold = (style_ & fsBold) != 0;
+  const FaceTables& t = TablesFor(ResolveFontFamily(name_), bold, (style_ & fsItalic) != 0);
   TTextMetric m;
   if (!t.valid) {
-    const QFontMetrics qm(font);
+    const QFontMetrics qm(ToQFont());
     m.Ascent = qm.ascent();
     m.Descent = qm.descent();
     m.Height = m.Ascent + m.Descent;

@@ -65,8 +65,6 @@ class TFont : public TPersistent {
   TTextMetric Metrics() const;
 
  private:
-  QFont QtFont(int pixelSize) const;
-
   std::string name_ = "MS Sans Serif";
   int height_ = -11;  // 8 points
   TFontStyles style_ = 0;

@@ -3,8 +3,10 @@
 #include <fontconfig/fontconfig.h>
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bitcalc::framework {
 
@@ -92,6 +94,57 @@ void InstallFontConfiguration() {
   FcConfigSetCurrent(config);
   // The current configuration keeps its own reference.
   FcConfigDestroy(config);
+}
+
+TFontFile FontFileFor(const QString& family, bool bold, bool italic) {
+  struct Face {
+    QString family;
+    int weight;
+    bool italic;
+    TFontFile file;
+  };
+  // The configuration's faces, listed once.
+  static const std::vector<Face> faces = [] {
+    std::vector<Face> list;
+    FcPattern* all = FcPatternCreate();
+    FcObjectSet* objects =
+        FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT, nullptr);
+    if (FcFontSet* set = FcFontList(nullptr, all, objects)) {
+      for (int i = 0; i < set->nfont; ++i) {
+        FcChar8* name = nullptr;
+        FcChar8* file = nullptr;
+        int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN, index = 0;
+        if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &name) != FcResultMatch ||
+            FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch)
+          continue;
+        FcPatternGetInteger(set->fonts[i], FC_WEIGHT, 0, &weight);
+        FcPatternGetInteger(set->fonts[i], FC_SLANT, 0, &slant);
+        FcPatternGetInteger(set->fonts[i], FC_INDEX, 0, &index);
+        list.push_back({QString::fromUtf8(reinterpret_cast<const char*>(name)),
+                        weight,
+                        slant != FC_SLANT_ROMAN,
+                        {QString::fromUtf8(reinterpret_cast<const char*>(file)), index}});
+      }
+      FcFontSetDestroy(set);
+    }
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(all);
+    return list;
+  }();
+  // Of the family's faces, the one of the asked slant and the nearest weight,
+  // as Qt picks it; a style the family lacks is drawn from the nearest face.
+  const int weight = bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR;
+  const Face* best = nullptr;
+  int bestDistance = 0;
+  for (const Face& face : faces) {
+    if (face.family != family) continue;
+    const int distance = std::abs(face.weight - weight) + (face.italic != italic ? 1000 : 0);
+    if (!best || distance < bestDistance) {
+      best = &face;
+      bestDistance = distance;
+    }
+  }
+  return best ? best->file : TFontFile{};
 }
 
 QString ResolveFontFamily(const std::string& windowsFamily) {

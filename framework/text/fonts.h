@@ -18,4 +18,12 @@ void InstallFontConfiguration();
 // The family Qt is asked for when the program names windowsFamily.
 QString ResolveFontFamily(const std::string& windowsFamily);
 
+// The file, and the face in it, that the font configuration serves for an
+// installed family in a style; an empty path when it serves none.
+struct TFontFile {
+  QString path;
+  int index = 0;
+};
+TFontFile FontFileFor(const QString& family, bool bold, bool italic);
+
 }  // namespace bitcalc::framework
