@@ -135,6 +135,17 @@ std::vector<TSpan> RoundRectOutline(const TRect& box, int cornerW, int cornerH, 
   return out;
 }
 
+std::vector<TRect> SquareOutline(const TRect& box, int width) {
+  const TRect outer = Grown(box, (width - 1) / 2);
+  if (outer.IsEmpty()) return {};
+  const TRect hole = outer.Shrunk(width);
+  if (hole.IsEmpty()) return {outer};
+  return {{outer.Left, outer.Top, outer.Right, hole.Top},
+          {outer.Left, hole.Bottom, outer.Right, outer.Bottom},
+          {outer.Left, hole.Top, hole.Left, hole.Bottom},
+          {hole.Right, hole.Top, outer.Right, hole.Bottom}};
+}
+
 std::vector<TSpan> ClipSpansToSweep(const std::vector<TSpan>& spans, const TRect& box, TPoint start,
                                     TPoint end) {
   constexpr double kTurn = 2 * std::numbers::pi;

@@ -36,6 +36,11 @@ std::vector<TSpan> RoundRectFill(const TRect& box, int cornerW, int cornerH);
 // by width, so the pen straddles the border. Up to two spans per row.
 std::vector<TSpan> RoundRectOutline(const TRect& box, int cornerW, int cornerH, int width);
 
+// The pixels of RoundRectOutline for square corners, as at most four
+// rectangles: the ring between the box grown by (width - 1) / 2 and that
+// grown box shrunk by width, or the whole grown box when the ring has no hole.
+std::vector<TRect> SquareOutline(const TRect& box, int width);
+
 // The spans of an outline whose pixel centres lie in the counter-clockwise
 // sweep from the radial through `start` to the radial through `end`, measured
 // around the centre of box. Equal directions keep the whole outline.

@@ -38,15 +38,16 @@ struct Figure {
 
 }  // namespace
 
-// However the canvas groups a figure's spans into rectangles, it paints
-// exactly their pixels: outlines whose two edges alternate row by row, rows
-// that narrow and widen again, and rings of thick pens.
+// However the canvas groups a figure's spans into rectangles, and whatever
+// short cut it takes for square corners, it paints exactly their pixels:
+// outlines whose two edges alternate row by row, rows that narrow and widen
+// again, bars too thin to have an inside, and rings of thick pens.
 TEST(CanvasSpans, FiguresPaintExactlyTheirSpans) {
-  const Figure figures[] = {{"rectangle", {3, 4, 31, 22}, 0, 1},
-                            {"round rect", {2, 2, 30, 27}, 9, 1},
-                            {"ellipse", {4, 3, 33, 20}, -1, 1},
-                            {"thick rectangle", {5, 5, 25, 30}, 0, 3},
-                            {"thick ellipse", {3, 6, 35, 31}, -1, 4}};
+  const Figure figures[] = {
+      {"rectangle", {3, 4, 31, 22}, 0, 1},        {"one row", {5, 10, 30, 11}, 0, 1},
+      {"two columns", {10, 3, 12, 30}, 0, 1},     {"round rect", {2, 2, 30, 27}, 9, 1},
+      {"ellipse", {4, 3, 33, 20}, -1, 1},         {"thick rectangle", {5, 5, 25, 30}, 0, 3},
+      {"thick, no hole", {10, 10, 14, 30}, 0, 3}, {"thick ellipse", {3, 6, 35, 31}, -1, 4}};
   for (const Figure& f : figures) {
     SCOPED_TRACE(f.name);
     const int cw = f.corner < 0 ? f.box.Width() : f.corner;
