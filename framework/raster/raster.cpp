@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 
 namespace bitcalc::framework {
 
@@ -146,31 +145,48 @@ std::vector<TRect> SquareOutline(const TRect& box, int width) {
           {hole.Right, hole.Top, outer.Right, hole.Bottom}};
 }
 
+namespace {
+
+// A direction from the centre of a box, in half pixels and with y growing
+// upwards, so that pixel centres and whole points are both exact.
+struct Direction {
+  long long x = 0;
+  long long y = 0;
+};
+
+// Whether a's angle, counter-clockwise from the positive x axis in [0, 2 pi),
+// is no larger than b's. Exact, where an angle from atan2 would round.
+bool NotAfter(Direction a, Direction b) {
+  const auto lowerHalf = [](Direction d) { return d.y < 0 || (d.y == 0 && d.x < 0); };
+  if (lowerHalf(a) != lowerHalf(b)) return lowerHalf(b);
+  return a.x * b.y - a.y * b.x >= 0;
+}
+
+}  // namespace
+
 std::vector<TSpan> ClipSpansToSweep(const std::vector<TSpan>& spans, const TRect& box, TPoint start,
                                     TPoint end) {
-  constexpr double kTurn = 2 * std::numbers::pi;
-  const double cx = (box.Left + box.Right) / 2.0;
-  const double cy = (box.Top + box.Bottom) / 2.0;
-  // Angles grow counter-clockwise on screen, where y grows downwards.
-  auto angle = [&](double x, double y) {
-    const double a = std::atan2(cy - y, x - cx);
-    return a < 0 ? a + kTurn : a;
+  // A point on the centre itself lies at angle 0.
+  const auto towards = [&](long long x2, long long y2) {
+    const Direction d{x2 - (box.Left + box.Right), (box.Top + box.Bottom) - y2};
+    return d.x == 0 && d.y == 0 ? Direction{1, 0} : d;
   };
-  const double a0 = angle(start.X, start.Y);
-  double sweep = angle(end.X, end.Y) - a0;
-  if (sweep < 0) sweep += kTurn;
-  if (sweep == 0) return spans;
+  const Direction from = towards(2LL * start.X, 2LL * start.Y);
+  const Direction to = towards(2LL * end.X, 2LL * end.Y);
+  if (NotAfter(from, to) && NotAfter(to, from)) return spans;
+  // Measured from `from`, a direction of a smaller angle comes round after a
+  // full turn: the sweep holds p when p comes round no later than `to`.
+  const bool toWraps = !NotAfter(from, to);
+  const auto swept = [&](Direction p) {
+    const bool wraps = !NotAfter(from, p);
+    return wraps != toWraps ? !wraps : NotAfter(p, to);
+  };
   std::vector<TSpan> out;
   for (const TSpan& s : spans) {
     int runStart = 0;
     bool inRun = false;
     for (int x = s.X0; x <= s.X1; ++x) {
-      bool inside = false;
-      if (x < s.X1) {
-        double rel = angle(x + 0.5, s.Y + 0.5) - a0;
-        if (rel < 0) rel += kTurn;
-        inside = rel <= sweep;
-      }
+      const bool inside = x < s.X1 && swept(towards(2LL * x + 1, 2LL * s.Y + 1));
       if (inside && !inRun) runStart = x;
       if (!inside && inRun) out.push_back({s.Y, runStart, x});
       inRun = inside;

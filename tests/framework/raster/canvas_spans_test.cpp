@@ -87,3 +87,23 @@ TEST(CanvasSpans, LinesPaintExactlyTheirWalk) {
     EXPECT_EQ(Inked(bmp), walk);
   }
 }
+
+// A pixel whose centre lies right on a radial belongs to the sweep, from
+// whichever side the sweep comes; the arc is worked out exactly, so the
+// diagonals of a circle split it without a pixel lost or taken twice.
+TEST(CanvasSpans, PixelsOnARadialBelongToTheSweepOnEitherSide) {
+  const TRect box{0, 0, 20, 20};
+  const auto outline = RoundRectOutline(box, 20, 20, 3);
+  const PixelSet right = Covered(ClipSpansToSweep(outline, box, {20, 20}, {20, 0}));
+  const PixelSet rest = Covered(ClipSpansToSweep(outline, box, {20, 0}, {20, 20}));
+  PixelSet onBoth;
+  PixelSet all = right;
+  for (const auto& p : rest)
+    if (!all.insert(p).second) onBoth.insert(p);
+  PixelSet onDiagonals;
+  for (const auto& [x, y] : Covered(outline))
+    if (x >= 10 && (x - 10 == y - 10 || x - 10 == 9 - y)) onDiagonals.insert({x, y});
+  EXPECT_EQ(all, Covered(outline));
+  ASSERT_FALSE(onDiagonals.empty());
+  EXPECT_EQ(onBoth, onDiagonals);
+}
