@@ -219,4 +219,8 @@ void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap, TColor transp
   p->drawImage(QPoint(x, y), keyed);
 }
 
+void TCanvas::DrawImage(int x, int y, const QImage& image) {
+  if (QPainter* p = AcquirePainter(); p && !image.isNull()) p->drawImage(QPoint(x, y), image);
+}
+
 }  // namespace bitcalc::framework
