@@ -137,6 +137,9 @@ class TMarkupLayout {
   void Fill(TBox r, TColor color);
   void Gradient(const TRect& r, TColor from, TColor to, bool vertical);
   long long Base(const TLinePass& p) const { return p.Line.Bottom - heights_.Sub; }
+  TRect Frame() const {
+    return {int(frame_.Left), int(frame_.Top), int(frame_.Right), int(frame_.Bottom)};
+  }
   long long Available(const TMarkupState& s, const TLinePass& p) const;
 
   TCanvas& canvas_;

@@ -232,11 +232,15 @@ void TMarkupLayout::ParagraphTag(TMarkupState& s, const TLinePass& p, const TMar
   s.Background = MarkupColor(back);
   s.ParagraphFill = true;
   const TBox band{frame_.Left, p.Line.Top, frame_.Right, Base(p)};
-  if (const std::string to = tag.Value("BGCOLORTO", true); !to.empty())
-    Gradient(Drawable({band.Left, band.Top, band.Right, band.Bottom + 2}), s.Background,
-             MarkupColor(to), false);
-  else
+  if (const std::string to = tag.Value("BGCOLORTO", true); !to.empty()) {
+    // Bands are laid out across the frame's true width.
+    TRect r = Drawable({band.Left, band.Top, band.Right, band.Bottom + 2});
+    r.Left = Frame().Left;
+    r.Right = Frame().Right;
+    Gradient(r, s.Background, MarkupColor(to), false);
+  } else {
     Fill(band, s.Background);
+  }
 }
 
 void TMarkupLayout::BodyTag(const TMarkupTag& tag) {
@@ -245,7 +249,7 @@ void TMarkupLayout::BodyTag(const TMarkupTag& tag) {
   const std::string to = tag.Value("BGCOLORTO", true);
   if (!color.empty() && !to.empty()) {
     const std::string dir = tag.Value("DIR", true);
-    Gradient(frame, MarkupColor(color), MarkupColor(to), !(dir.empty() || dir == "H"));
+    Gradient(Frame(), MarkupColor(color), MarkupColor(to), !(dir.empty() || dir == "H"));
   } else if (!color.empty()) {
     Fill({frame_.Left - 2, frame_.Top, frame_.Right, frame_.Bottom}, MarkupColor(color));
   }
@@ -297,7 +301,7 @@ TTagOutcome TMarkupLayout::BulletTag(TMarkupState& s, TLinePass& p) {
   ++p.Bullets;
   p.W += s.ListLevel * kListIndent;
   p.X += s.ListLevel * kListIndent - kListIndent;
-  if (p.Paints) {
+  if (p.Paints && s.Font.Color != clNone) {
     // A round bullet on odd levels, a ring on even ones. They are drawn in
     // the text's own font: the installed stand-in for "Symbol" has no
     // bullet at the Windows code for one.
