@@ -32,11 +32,6 @@ QRegion RoundedRegion(const TRect& r, int corner) {
   return region;
 }
 
-void Line(TCanvas& c, int x1, int y1, int x2, int y2) {
-  c.MoveTo(x1, y1);
-  c.LineTo(x2, y2);
-}
-
 }  // namespace
 
 void TCustomTrackBar::Paint() {
@@ -147,11 +142,11 @@ void TCustomTrackBar::PaintTicks(TCanvas& c) {
         if (l.Vertical()) {
           const int y = r.Bottom - q - (shade ? 1 : 0);
           const int x0 = far ? r.Right - n : r.Left;
-          Line(c, x0, y, x0 + n, y);
+          DrawLine(c, x0, y, x0 + n, y);
         } else {
           const int x = r.Left + q + (shade ? 1 : 0);
           const int y0 = far ? r.Bottom - n : r.Top;
-          Line(c, x, y0, x, y0 + n);
+          DrawLine(c, x, y0, x, y0 + n);
         }
       }
       if (t.ShowText()) PaintTickText(c, r, far, q, text);

@@ -16,12 +16,12 @@ int BlendChannel(int a, int b, int percent) {
   return whole;
 }
 
-void Line(TCanvas& c, int x1, int y1, int x2, int y2) {
-  c.MoveTo(x1, y1);
-  c.LineTo(x2, y2);
-}
-
 }  // namespace
+
+void DrawLine(TCanvas& canvas, int x1, int y1, int x2, int y2) {
+  canvas.MoveTo(x1, y1);
+  canvas.LineTo(x2, y2);
+}
 
 TColor BlendColors(TColor c1, TColor c2, int percent) {
   if (percent >= 100) return c1;
@@ -85,16 +85,16 @@ void Draw3DFrame(TCanvas& canvas, const TRect& r, TColor dark, TColor light) {
   canvas.Pen().SetWidth(1);
   canvas.Pen().SetColor(dark);
   if (B - T > 2) {
-    Line(canvas, L, T, L, B);
-    Line(canvas, L, T, R, T);
-    Line(canvas, R - 2, T, R - 2, B - 2);
-    Line(canvas, R - 2, B - 2, L, B - 2);
+    DrawLine(canvas, L, T, L, B);
+    DrawLine(canvas, L, T, R, T);
+    DrawLine(canvas, R - 2, T, R - 2, B - 2);
+    DrawLine(canvas, R - 2, B - 2, L, B - 2);
   }
   canvas.Pen().SetColor(light);
-  Line(canvas, L + 1, B - 1, R - 1, B - 1);
-  Line(canvas, R - 1, B - 1, R - 1, T - 1);
-  Line(canvas, L + 1, B - 1, L + 1, T + 1);
-  Line(canvas, L + 1, T + 1, R - 2, T + 1);
+  DrawLine(canvas, L + 1, B - 1, R - 1, B - 1);
+  DrawLine(canvas, R - 1, B - 1, R - 1, T - 1);
+  DrawLine(canvas, L + 1, B - 1, L + 1, T + 1);
+  DrawLine(canvas, L + 1, T + 1, R - 2, T + 1);
 }
 
 }  // namespace bitcalc::widgets

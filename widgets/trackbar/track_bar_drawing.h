@@ -9,6 +9,9 @@ using namespace bitcalc::framework;
 
 // The track bar's own colour and gradient routines.
 
+// A one-pixel line in the pen's colour from (x1, y1) up to, not including, (x2, y2).
+void DrawLine(TCanvas& canvas, int x1, int y1, int x2, int y2);
+
 // c1 weighted by percent against c2, per channel, rounded halves to even:
 // 100 or more gives c1, 0 or less gives c2.
 TColor BlendColors(TColor c1, TColor c2, int percent);

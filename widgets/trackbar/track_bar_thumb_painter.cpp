@@ -28,12 +28,11 @@ struct Frame {
 
 void Line(TCanvas& c, const Frame& f, int a1, int s1, int a2, int s2) {
   const TPoint from = f.P(a1, s1), to = f.P(a2, s2);
-  c.MoveTo(from.X, from.Y);
-  c.LineTo(to.X, to.Y);
+  DrawLine(c, from.X, from.Y, to.X, to.Y);
 }
 
 // The pointer's outline: a white line outside, the outline colour just inside
-// the edge, white again inside that, and a short grip across the middle.
+// the edge, and white again inside that.
 void PointerLines(TCanvas& c, const TRect& r, bool vertical, bool lp, bool rp, TColor border) {
   const Frame f(r, vertical);
   const int L = f.a0, T = f.s0, R = f.a1, B = f.s1;
