@@ -140,10 +140,14 @@ void TCustomEdit::PasteFromClipboard() {
   const auto eol =
       std::find_if(clip.begin(), clip.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
   clip.truncate(eol - clip.begin());
-  InsertLimited(FromCp1250(ToCp1250(clip)));
+  InsertLimited(clip);
 }
 
 bool TCustomEdit::InsertLimited(QString text) {
+  // Characters the code page lacks become '?', so the field shows exactly
+  // what Text will read; plain ASCII, the usual case, is already so.
+  if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
+    text = FromCp1250(ToCp1250(text));
   if (max_length_ > 0) {
     const qsizetype kept = field_->text().size() - field_->selectedText().size();
     const qsizetype room = max_length_ - kept;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -145,6 +146,23 @@ TEST_F(EditTest, MaxLengthBoundsTypingAndPastingButNotProgramWrites) {
   edit->SelectAll();
   Type("9");
   EXPECT_EQ(edit->Text(), "9");
+}
+
+TEST_F(EditTest, EachCommittedCharacterIsTypedOnItsOwn) {
+  // Through KeyPress one by one: a refused character, one beyond the code
+  // page ('?') and one past MaxLength leave the others in.
+  std::string seen;
+  edit->OnKeyPress = [&](TObject*, char& key) {
+    seen += key;
+    if (key == 'x') key = 0;
+  };
+  edit->SetMaxLength(4);
+  QInputMethodEvent commit(QString::fromUtf8("k"), {});  // a composition goes on
+  commit.setCommitString(QString::fromUtf8("1x2\u00E1\U0001F6009"));
+  QApplication::sendEvent(keys(), &commit);
+  EXPECT_EQ(seen, "1x2\xE1?9");
+  EXPECT_EQ(edit->Text(), "12\xE1?");
+  EXPECT_EQ(edit->changes.size(), 4u);
 }
 
 TEST_F(EditTest, ARefusedCharacterNeverReachesTheText) {
