@@ -4,6 +4,7 @@
 #include <QChildEvent>
 #include <QClipboard>
 #include <algorithm>
+#include <limits>
 
 #include "framework/raster/canvas.h"
 #include "framework/standard/edit_field.h"
@@ -22,6 +23,9 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   field_ = new TEditField(this);
   frame_ = new TEditFrame(this);
   setFocusProxy(field_);
+  // The line edit would cut every text at 32,767 characters, a write from
+  // code included; MaxLength is the edit's own input limit.
+  field_->setMaxLength(std::numeric_limits<int>::max());
   QObject::connect(field_, &QLineEdit::textChanged, this,
                    [this](const QString& text) { FieldTextChanged(text); });
   field_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,13 @@
 using namespace bitcalc::framework;
 
 namespace {
+
+// The processor time of this thread, which other work on the machine does not stretch.
+double ThreadMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 // An edit that records every change notification with the text it saw.
 class RecordingEdit : public TEdit {
@@ -146,6 +154,34 @@ TEST_F(EditTest, MaxLengthBoundsTypingAndPastingButNotProgramWrites) {
   edit->SelectAll();
   Type("9");
   EXPECT_EQ(edit->Text(), "9");
+}
+
+TEST_F(EditTest, TextsPast32767CharactersStayWholeAndAMegabytePasteIsQuick) {
+  const std::string written(40000, 'a');
+  edit->SetText(written);
+  QTest::keyClick(keys(), Qt::Key_End);
+  Type("b");
+  EXPECT_TRUE(edit->Text() == written + "b");
+  EXPECT_EQ(edit->Editor()->text().size(), 40001);
+
+  // The line edit's own insert of the text is the floor; the paste adds
+  // little to it, and nothing that grows faster than the text.
+  const QString pasted(1 << 20, u'7');
+  QLineEdit plain;
+  plain.setFont(keys()->font());
+  plain.setMaxLength(pasted.size());
+  const double start = ThreadMs();
+  plain.insert(pasted);
+  const double floorMs = ThreadMs() - start;
+  QApplication::clipboard()->setText(pasted);
+  edit->SelectAll();
+  const double pasteStart = ThreadMs();
+  QTest::keyClick(keys(), Qt::Key_V, Qt::ControlModifier);
+  const double ms = ThreadMs() - pasteStart;
+  EXPECT_TRUE(edit->Text() == pasted.toStdString());
+#ifdef NDEBUG
+  EXPECT_LT(ms, floorMs * 1.5 + 10) << "line edit alone " << floorMs << " ms";
+#endif
 }
 
 TEST_F(EditTest, EachCommittedCharacterIsTypedOnItsOwn) {

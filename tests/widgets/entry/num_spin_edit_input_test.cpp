@@ -68,6 +68,15 @@ TEST_F(SpinEditInput, AnInputMethodsCharactersAreFilteredOneByOne) {
   EXPECT_EQ(spy.Beeps(), 2);
 }
 
+TEST_F(SpinEditInput, AMegabyteOfLeadingZerosReadsAsTheNumberAfterThem) {
+  TNumSpinEdit* hex = MakeField(vtHex);
+  Focus(hex);
+  QApplication::clipboard()->setText(QString(1 << 20, u'0') + u'1');
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(hex->Text().size(), (1u << 20) + 1);
+  EXPECT_EQ(hex->Value(), 1);
+}
+
 TEST_F(SpinEditInput, ControlCharactersPassAndAPasteIsNotFiltered) {
   TNumSpinEdit* e = MakeField();
   Focus(e);
