@@ -14,7 +14,8 @@ namespace bitcalc::framework {
 // (and the offscreen platform as well as X11) renders the same glyphs.
 void InstallFontConfiguration();
 
-// The family Qt is asked for when the program names windowsFamily.
+// The family Qt is asked for when the program names windowsFamily (in any
+// letter case).
 QString ResolveFontFamily(const std::string& windowsFamily);
 
 }  // namespace bitcalc::framework

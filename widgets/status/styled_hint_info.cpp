@@ -26,7 +26,7 @@ void TEncodedPicture::Draw(TCanvas& canvas, int x, int y) const {
   const QImage image = Decode();
   if (image.isNull()) return;
   if (!IsWindowsBitmap(bytes_)) {
-    canvas.DrawImage(x, y, image);
+    canvas.StretchDraw(Rect(x, y, x + image.width(), y + image.height()), image);
     return;
   }
   TBitmap bitmap;
