@@ -96,9 +96,8 @@ bool TMarkupLayout::TakeText(TMarkupState& s, TLinePass& p, std::string_view raw
   if (p.Paints) DrawChunk(s, p, shown, cw);
   p.W += cw;
   if (p.Second && !p.Paints && s.InAnchor) {
-    // Links are hit-tested from the frame's edge, one pixel left of where
-    // the text of the line starts.
-    const long long x = hitX_ - (p.Line.Left - 1);
+    // Links are hit-tested from where the text of the line starts.
+    const long long x = hitX_ - p.Line.Left;
     if (x >= p.W - cw && x <= p.W) {
       p.HitText = true;
       if (hitY_ > p.Line.Top) p.HitHref = s.Href;
