@@ -136,6 +136,14 @@ TEST_F(OfficeHint, PaintsTitlePictureNotesRuleAndHelpOnTheGradient) {
     bool help;
     int notesLeft;
   };
+  QImage helpPicture(10, 10, QImage::Format_ARGB32);
+  helpPicture.fill(Qt::green);
+  helpPicture.setPixelColor(9, 0, Qt::transparent);
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  helpPicture.save(&buffer, "PNG");
+  hint->HintHelpPicture().LoadFromBytes(png.toStdString());
   for (const Case& c : {Case{32, Qt::white, true, 42}, Case{46, Qt::magenta, false, 56}}) {
     SCOPED_TRACE(c.picture);
     box->info.Title = "PPHU Zavarer ";
@@ -181,9 +189,12 @@ TEST_F(OfficeHint, PaintsTitlePictureNotesRuleAndHelpOnTheGradient) {
       EXPECT_EQ(rgb(1, ruleY), RGB(124, 124, 148));
       EXPECT_EQ(rgb(W - 3, ruleY), RGB(124, 124, 148));
       EXPECT_NE(rgb(W - 2, ruleY), RGB(124, 124, 148));
+      // The help picture keeps its own transparency; the text follows it.
+      EXPECT_EQ(rgb(6, ruleY + 4), clLime);
+      EXPECT_NE(rgb(15, ruleY + 4), clLime);
       const QRect help = TextBox(img, QRect(3, ruleY + 1, W - 8, H - ruleY - 3));
       ASSERT_FALSE(help.isNull());
-      EXPECT_NEAR(help.left(), 6, 1);
+      EXPECT_NEAR(help.left(), 6 + 10 + 4, 1);
     }
     EXPECT_EQ(H, std::max(c.picture, 2 * lh) + lh / 2 + lh + lh / 2 + (c.help ? lh + lh / 2 : 0));
   }
