@@ -103,6 +103,8 @@ class TStyledOfficeStatusBar : public TCustomControl {
   bool event(QEvent* event) override;
 
  private:
+  // Timer ticks per blink: text after a blink tag shows for the later half.
+  static constexpr int kBlinkPeriod = 10;
   struct TMarkupResult {
     bool Hit = false;
     std::string Anchor;

@@ -184,6 +184,44 @@ TEST_F(StatusBar, RestingOnThe2ndOr3rdPanelShowsItsStyledHint) {
   EXPECT_EQ(title(), "none");
 }
 
+TEST_F(StatusBar, WithAnchorHintALinkShowsItsTargetBesideTheMouse) {
+  bar->SetAnchorHint(true);
+  const QPoint link(bar->PanelRect(2).Left + 12, 6);
+  Hover(bar, link);
+  clock.Advance(500);
+  ASSERT_TRUE(Shown());
+  EXPECT_EQ(hint->Content().Title, "");
+  EXPECT_EQ(hint->Content().Notes, std::vector<std::string>{kUrl});
+  EXPECT_EQ(Shown()->pos(), bar->mapToGlobal(link) + QPoint(10, -10));
+}
+
+TEST_F(StatusBar, BlinkingTextComesAndGoesWithTheTimer) {
+  bar->Panels()[1].SetText("<blink><b>Free</b>");
+  QApplication::processEvents();
+  PaintSpy spy(bar);
+  auto darkInPanel = [&] {
+    const QImage img = bar->grab().toImage();
+    int n = 0;
+    for (int y = 3; y < 17; ++y)
+      for (int x = 464; x < 523; ++x) n += img.pixelColor(x, y).red() < 110;
+    return n;
+  };
+  // The paints the ticks cause, not counting the reads above.
+  auto tick = [&](int ms) {
+    spy.areas.clear();
+    clock.Advance(ms);
+    QApplication::processEvents();
+    return spy.areas;
+  };
+  const std::vector<QRect> panel{QRect(QPoint(460, 1), QPoint(524, 17))};
+  EXPECT_EQ(darkInPanel(), 0);
+  EXPECT_TRUE(tick(599).empty());
+  EXPECT_EQ(tick(1), panel);
+  EXPECT_GT(darkInPanel(), 10);
+  EXPECT_EQ(tick(500), panel);
+  EXPECT_EQ(darkInPanel(), 0);
+}
+
 TEST_F(StatusBar, AStylerRepaintsItsBarsAndTheyOutliveIt) {
   auto* second = new TStyledOfficeStatusBar(form.get());
   second->SetParent(form.get());
