@@ -40,16 +40,26 @@ void TSelectorDropDownWindow::DropDown(bool comboStyle) {
 }
 
 void TSelectorDropDownWindow::Deactivated() {
-  if (!hide_on_deactivate_ || !isVisible()) return;
-  Hide();
+  // Visible, not isVisible: hiding the active window deactivates it on the
+  // way, and that is no reason to arm the timer.
+  if (!hide_on_deactivate_ || !Visible()) return;
+  CloseDropDown();
   hide_timer_->SetEnabled(true);
+}
+
+void TSelectorDropDownWindow::CloseDropDown() {
+  const bool wasActive = isActiveWindow();
+  Hide();
+  // Closed while it had the activation: hand it back to the selector's
+  // window rather than leave the program with no active window.
+  QWidget* owner = selector_->window();
+  if (wasActive && owner->isVisible()) owner->activateWindow();
 }
 
 void TSelectorDropDownWindow::changeEvent(QEvent* event) {
   TForm::changeEvent(event);
   if (event->type() != QEvent::ActivationChange) return;
-  active_ = isActiveWindow();
-  if (!active_)
+  if (!isActiveWindow())
     Deactivated();
   else if (selector_panel_)
     selector_panel_->SetFocus();
@@ -63,13 +73,6 @@ void TSelectorDropDownWindow::showEvent(QShowEvent* event) {
 void TSelectorDropDownWindow::hideEvent(QHideEvent* event) {
   qApp->removeEventFilter(this);
   TForm::hideEvent(event);
-  // Closed while it had the activation: hand it back to the selector's
-  // window rather than leave the program with no active window.
-  if (active_) {
-    active_ = false;
-    QWidget* owner = selector_->window();
-    if (owner->isVisible()) owner->activateWindow();
-  }
 }
 
 bool TSelectorDropDownWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -40,7 +40,7 @@ class TSelectorDropDownWindow : public TForm {
   // Sizes the window to its panel, places it at the selector and shows it
   // as the active window.
   void DropDown(bool comboStyle);
-  void CloseDropDown() { Hide(); }
+  void CloseDropDown();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -58,7 +58,6 @@ class TSelectorDropDownWindow : public TForm {
   bool opens_upward_ = false;
   bool right_aligned_ = false;
   bool combo_style_ = false;
-  bool active_ = false;
 };
 
 }  // namespace bitcalc::widgets
