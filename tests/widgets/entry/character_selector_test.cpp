@@ -267,3 +267,30 @@ TEST_F(SelectorTest, AWideSelectorShowsThePickedCharacterCentred) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SelectorAppearance, PresetsAndTheColourSchemeMapping) {
+  const struct {
+    const char* scheme;
+    TStyledAppearanceStyle style;
+  } schemes[] = {{"NormalColor", esOffice2003Blue}, {"HomeStead", esOffice2003Olive},
+                 {"Metallic", esOffice2003Silver}, {"Royale", esOffice2003Classic},
+                 {"", esOffice2003Classic}};
+  for (const auto& m : schemes) EXPECT_EQ(AppearanceStyleForScheme(m.scheme), m.style) << m.scheme;
+
+  TStyledCharacterSelector s(nullptr);
+  s.ThemeChanged("Metallic");  // not following the theme
+  EXPECT_EQ(s.AppearanceStyle(), esOffice2003Classic);
+  s.SetAutoThemeAdapt(true);
+  s.ThemeChanged("Metallic");
+  EXPECT_EQ(s.AppearanceStyle(), esOffice2003Silver);
+  EXPECT_NE(s.Color(), clBtnFace);
+  s.SetAppearanceStyle(esXP);
+  EXPECT_EQ(s.DropDownWidth(), 18);
+  s.SetAppearanceStyle(esCustom);  // keeps the colours it had
+  EXPECT_FALSE(s.AutoThemeAdapt());
+  EXPECT_EQ(s.DropDownWidth(), 18);
+}
+
+}  // namespace
