@@ -233,10 +233,9 @@ void TStyledCustomSelector::Paint() {
 
 void TStyledCustomSelector::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   pressed_ = true;
-  if (!HasDropDownPart() || style_ == ssCombo || x > Width() - drop_down_width_)
-    DropDown();
-  else
-    Repaint();
+  if (!HasDropDownPart() || style_ == ssCombo || x > Width() - drop_down_width_) DropDown();
+  // Also when the press only closed the grid: it shows pressed until the release.
+  Repaint();
   TCustomControl::MouseDown(button, shift, x, y);
 }
 
