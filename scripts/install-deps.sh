@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth imagemagick
+  desktop-file-utils appstream
+  libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
 )
 
 missing=()

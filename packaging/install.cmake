@@ -1,0 +1,46 @@
+# Desktop integration and the Debian package. Included last from the top-level
+# CMakeLists.txt, so every install rule exists before CPack reads them.
+include(GNUInstallDirs)
+
+set(BITCALC_APP_ID org.example.BitCalc)
+set(_pkg ${CMAKE_CURRENT_LIST_DIR})
+
+# The program itself is installed by app/CMakeLists.txt into "bin"; the desktop
+# entry starts it by name, so it has to be where the system looks for programs.
+if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin")
+  message(WARNING "bitcalc is installed into bin, not CMAKE_INSTALL_BINDIR (${CMAKE_INSTALL_BINDIR})")
+endif()
+
+install(FILES ${_pkg}/${BITCALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${_pkg}/${BITCALC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${_pkg}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# The newest release in the metainfo is the package version, so the two never disagree.
+file(STRINGS ${_pkg}/${BITCALC_APP_ID}.metainfo.xml _release REGEX "<release version=" LIMIT_COUNT 1)
+string(REGEX REPLACE ".*version=\"([^\"]+)\".*" "\\1" BITCALC_VERSION "${_release}")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME bitcalc)
+set(CPACK_PACKAGE_VERSION ${BITCALC_VERSION})
+set(CPACK_PACKAGE_CONTACT "BitCalc maintainers <maintainers@bitcalc.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop calculator for 16-bit binary values")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://bitcalc.example.org/)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Two operands are set bit by bit on lever switches, typed as decimal or
+hexadecimal numbers, or picked as characters. Eight operations, from
+division to bitwise complement, show their result at once on sixteen LEDs
+and as decimal, hexadecimal, character, nibble and byte readouts.")
+# The libraries are what the binary lists as NEEDED (libQt6Widgets, libQt6Gui,
+# libQt6Core, libstdc++, libgcc_s, libm and libc), with the lowest versions
+# dpkg-shlibdeps derives from the symbols it uses; tools/check_deb_install.sh
+# fails when that derivation names a package missing here. The platform
+# plugins the program needs (xcb, offscreen) ship in libqt6gui6 itself. The
+# fonts are the files the program links into its private font configuration.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libc6 (>= 2.35), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), \
+libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.1.2), libqt6widgets6 (>= 6.3.0), \
+fonts-liberation, fonts-wine, fonts-dejavu-core")
+include(CPack)
