@@ -87,10 +87,11 @@ char CharacterOf(const QKeyEvent* event) {
     default:
       break;
   }
+  // One character, even one beyond the basic plane, is one byte of the code
+  // page: '?' for a character it lacks, as the field will hold it.
   const QString text = event->text();
-  if (text.size() != 1 || !text[0].isPrint()) return 0;
   const std::string bytes = ToCp1250(text);
-  return bytes.size() == 1 ? bytes[0] : 0;
+  return bytes.size() == 1 && StartsWithPrintable(text) ? bytes[0] : 0;
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
