@@ -274,8 +274,10 @@ TEST(SelectorAppearance, PresetsAndTheColourSchemeMapping) {
   const struct {
     const char* scheme;
     TStyledAppearanceStyle style;
-  } schemes[] = {{"NormalColor", esOffice2003Blue}, {"HomeStead", esOffice2003Olive},
-                 {"Metallic", esOffice2003Silver}, {"Royale", esOffice2003Classic},
+  } schemes[] = {{"NormalColor", esOffice2003Blue},
+                 {"HomeStead", esOffice2003Olive},
+                 {"Metallic", esOffice2003Silver},
+                 {"Royale", esOffice2003Classic},
                  {"", esOffice2003Classic}};
   for (const auto& m : schemes) EXPECT_EQ(AppearanceStyleForScheme(m.scheme), m.style) << m.scheme;
 
