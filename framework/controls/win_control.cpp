@@ -23,6 +23,7 @@ bool IsWindowActivation(Qt::FocusReason r) {
 std::uint16_t VirtualKeyOf(int k) {
   if (k >= Qt::Key_A && k <= Qt::Key_Z) return std::uint16_t('A' + (k - Qt::Key_A));
   if (k >= Qt::Key_0 && k <= Qt::Key_9) return std::uint16_t('0' + (k - Qt::Key_0));
+  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return std::uint16_t(VK_F1 + (k - Qt::Key_F1));
   switch (k) {
     case Qt::Key_Backspace:
       return VK_BACK;
