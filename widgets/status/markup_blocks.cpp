@@ -75,7 +75,7 @@ TTagOutcome TMarkupLayout::PictureTag(TMarkupState& s, TLinePass& p, const TMark
   // Nothing but a line already holding something can be too full for it.
   if (!p.Second && p.W + width > available && width < available) return toStay;
   const long long base = Base(p);
-  const long long left = p.Line.Left - 1 + p.W;  // as links are hit-tested
+  const long long left = p.Line.Left + p.W;
   if (p.Second && !p.Paints && s.InAnchor && hitX_ >= left && hitX_ <= left + width &&
       hitY_ >= base - height && hitY_ <= base) {
     p.HitPicture = true;

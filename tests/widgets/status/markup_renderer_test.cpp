@@ -248,7 +248,8 @@ TEST_F(MarkupTest, LinksAreFoundUnderThePointAndOnlyThere) {
   }
   images.Add(Solid(10, 10, Qt::red));
   EXPECT_EQ(Layout("<a href=\"Pic\"><img src=\"IDX:0\"></a>", kFrame, 5, 5).anchor, "Pic");
-  EXPECT_FALSE(Layout("<a href=\"Pic\"><img src=\"IDX:0\"></a>", kFrame, 15, 5).hit);
+  for (int x : {0, 12})
+    EXPECT_FALSE(Layout("<a href=\"Pic\"><img src=\"IDX:0\"></a>", kFrame, x, 5).hit) << x;
 }
 
 TEST_F(MarkupTest, StartsFromTheCanvasEveryTimeAndPutsItBack) {
