@@ -111,6 +111,11 @@ void TWinControl::SetTabOrder(int v) {
   ApplyTabOrder();
 }
 
+void TWinControl::SetParent(TWinControl* parent) {
+  TControl::SetParent(parent);
+  ApplyTabOrder();
+}
+
 void TWinControl::UpdateFocusPolicy() {
   setFocusPolicy(tab_stop_ ? Qt::TabFocus : Qt::NoFocus);
 }
