@@ -1,4 +1,5 @@
 #include "tests/main_window/calculator_fixture.h"
+#include "widgets/entry/styled_character_selector.h"
 
 namespace {
 
@@ -34,6 +35,27 @@ TEST(Startup, TheFlatFieldsThatSizeThemselvesShrinkTo28AndTheDecimalOfAStays30) 
     EXPECT_FALSE(e->Ctl3D());
     EXPECT_EQ(e->Height(), 28) << e->Name();
   }
+}
+
+// The components the layout places take their stored bounds even where a
+// setting made later (the track bar's orientation) would otherwise move them.
+TEST(Startup, WindowedComponentsStandWhereTheLayoutPutsThem) {
+  CreateBoolStore();
+  TForm1 form(nullptr);
+  const std::pair<const TControl*, QRect> expected[] = {
+      {form.StyledTrackBar1, {8, 156, 49, 133}},
+      {form.NumSpinEdit4, {368, 10, 97, 30}},
+      {form.NumSpinEdit5, {472, 10, 81, 28}},
+      {form.NumSpinEdit1, {368, 98, 97, 28}},
+      {form.NumSpinEdit2, {472, 98, 81, 28}},
+      {form.Button[10], {160, 71, 25, 16}},
+      {form.as2, {584, 10, 9, 27}},
+      {form.ad1, {0, 305, 645, 19}},
+      {form.BitToggleSwitch[15], {40, 8, 17, 33}},
+      {form.BitLED[8], {344, 160, 25, 33}},
+      {form.GradientLabel[11], {168, 226, 193, 23}}};
+  for (const auto& [control, bounds] : expected)
+    EXPECT_EQ(control->geometry(), bounds) << control->Name();
 }
 
 using Window = CalculatorTest;
