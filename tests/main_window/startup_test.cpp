@@ -1,5 +1,7 @@
+#include "framework/raster/bitmap.h"
 #include "tests/main_window/calculator_fixture.h"
 #include "widgets/entry/styled_character_selector.h"
+#include "widgets/status/markup_renderer.h"
 
 namespace {
 
@@ -112,6 +114,27 @@ TEST_F(Window, TheStatusTextRotatesEveryFiveSeconds) {
     EXPECT_EQ(panel().rfind(expected[tick], 0), 0u) << "after " << 5 * (tick + 1) << " s";
     EXPECT_EQ(form->StatusRotation, tick % 3 + 1);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The second panel's text must fit its text frame, (464, 3)-(523, 17), in the
+// bar's own font: 59 pixels wide, laid out in 58.
+TEST(Startup, TheSecondStatusPanelTextFitsItsFrame) {
+  CreateBoolStore();
+  TForm1 form(nullptr);
+  TBitmap bitmap(1, 1);
+  bitmap.Canvas().Font().Assign(form.ad1->Font());
+  std::string anchor;
+  int width = 0;
+  int height = 0;
+  DrawMarkup(bitmap.Canvas(), form.ad1->Panels()[1].Text(), {464, 3, 523, 17}, mmLayoutOnly, -1, -1,
+             true, clBlue, true, nullptr, nullptr, anchor, width, height);
+  EXPECT_LE(width, 59);
+  EXPECT_GT(width, 30);
+  EXPECT_LE(height, 14);
 }
 
 }  // namespace
