@@ -5,14 +5,13 @@
 #include <cstring>
 #include <memory>
 
-#include "app/demo_form.h"
 #include "core/n_bool_proc.h"
 #include "framework/runtime/application.h"
 #include "framework/runtime/platform_setup.h"
+#include "main_window/form1.h"
 #include "tools/snapshot.h"
 
 using namespace bitcalc;
-using namespace bitcalc::framework;
 
 namespace {
 
@@ -44,12 +43,12 @@ int main(int argc, char** argv) {
   if (snapshot || !HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!snapshot && !HasDisplay()) snapshot = "bitcalc.png";
 
-  PrepareQtEnvironment();
+  framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
-  FinishQtSetup();
-  TApplication application;
+  framework::FinishQtSetup();
+  framework::TApplication application;
   application.Initialize();
-  auto form = std::make_unique<app::TDemoForm>(&application);
+  auto form = std::make_unique<main_window::TForm1>(&application);
   application.SetMainForm(form.get());
 
   if (snapshot) {

@@ -1,15 +1,7 @@
 # Desktop integration and the Debian package. Included last from the top-level
 # CMakeLists.txt, so every install rule exists before CPack reads them.
-include(GNUInstallDirs)
-
 set(BITCALC_APP_ID org.example.BitCalc)
 set(_pkg ${CMAKE_CURRENT_LIST_DIR})
-
-# The program itself is installed by app/CMakeLists.txt into "bin"; the desktop
-# entry starts it by name, so it has to be where the system looks for programs.
-if(NOT CMAKE_INSTALL_BINDIR STREQUAL "bin")
-  message(WARNING "bitcalc is installed into bin, not CMAKE_INSTALL_BINDIR (${CMAKE_INSTALL_BINDIR})")
-endif()
 
 install(FILES ${_pkg}/${BITCALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_pkg}/${BITCALC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

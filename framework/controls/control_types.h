@@ -53,6 +53,8 @@ enum : std::uint16_t {
   VK_DOWN = 40,
   VK_INSERT = 45,
   VK_DELETE = 46,
+  VK_F1 = 112,  // F2 to F24 follow in order
+  VK_F2 = 113,
 };
 
 // Answers to the dialog-code query: which keys a focused control keeps

@@ -23,6 +23,7 @@ bool IsWindowActivation(Qt::FocusReason r) {
 std::uint16_t VirtualKeyOf(int k) {
   if (k >= Qt::Key_A && k <= Qt::Key_Z) return std::uint16_t('A' + (k - Qt::Key_A));
   if (k >= Qt::Key_0 && k <= Qt::Key_9) return std::uint16_t('0' + (k - Qt::Key_0));
+  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return std::uint16_t(VK_F1 + (k - Qt::Key_F1));
   switch (k) {
     case Qt::Key_Backspace:
       return VK_BACK;
@@ -86,10 +87,11 @@ char CharacterOf(const QKeyEvent* event) {
     default:
       break;
   }
+  // One character, even one beyond the basic plane, is one byte of the code
+  // page: '?' for a character it lacks, as the field will hold it.
   const QString text = event->text();
-  if (text.size() != 1 || !text[0].isPrint()) return 0;
   const std::string bytes = ToCp1250(text);
-  return bytes.size() == 1 ? bytes[0] : 0;
+  return bytes.size() == 1 && StartsWithPrintable(text) ? bytes[0] : 0;
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
@@ -106,6 +108,11 @@ void TWinControl::SetTabStop(bool v) {
 void TWinControl::SetTabOrder(int v) {
   if (v == tab_order_) return;
   tab_order_ = v;
+  ApplyTabOrder();
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+  TControl::SetParent(parent);
   ApplyTabOrder();
 }
 

@@ -22,6 +22,9 @@ class TWinControl : public TControl {
   void SetTabStop(bool v);
   int TabOrder() const { return tab_order_; }
   void SetTabOrder(int v);
+  // A control usually takes its tab order before its parent: joining the
+  // parent puts it in its place among the siblings.
+  void SetParent(TWinControl* parent) override;
 
   bool Focused() const { return hasFocus() || (focusProxy() && focusProxy()->hasFocus()); }
   virtual bool CanFocus() const;

@@ -245,4 +245,20 @@ void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap, TColor transp
   p->drawImage(QPoint(x, y), keyed);
 }
 
+void TCanvas::StretchDraw(const TRect& dest, const QImage& image) {
+  QPainter* p = AcquirePainter();
+  if (!p || dest.IsEmpty() || image.isNull()) return;
+  p->drawImage(dest.ToQRect(), image);
+}
+
+void TCanvas::TileDraw(const TRect& dest, const QImage& image) {
+  QPainter* p = AcquirePainter();
+  if (!p || dest.IsEmpty() || image.isNull()) return;
+  // A texture brush lets the painter cover only what the clip shows, however
+  // large dest is.
+  p->setBrushOrigin(dest.Left, dest.Top);
+  p->fillRect(dest.ToQRect(), QBrush(image));
+  p->setBrushOrigin(0, 0);
+}
+
 }  // namespace bitcalc::framework

@@ -117,6 +117,10 @@ class TCanvas : public TObject {
   void CopyRect(const TRect& dest, const TBitmap& bitmap, const TRect& src);
   // Draw, leaving out every pixel of the transparent colour.
   void DrawTransparent(int x, int y, const TBitmap& bitmap, TColor transparent);
+  // Pictures with an alpha channel (icons), blended by it: one scaled to
+  // fill dest, or one repeated across dest from its top-left corner.
+  void StretchDraw(const TRect& dest, const QImage& image);
+  void TileDraw(const TRect& dest, const QImage& image);
 
  protected:
   // The painter to draw with, or null when there is none (drawing is then

@@ -36,7 +36,7 @@ void TCanvas::UseFont(QPainter* p) {
 }
 
 int TCanvas::TextRun(QPainter* p, int x, int y, const QString& text, bool opaque) {
-  const int width = qmetrics_->horizontalAdvance(text);
+  const int width = PlainAdvance(*qmetrics_, text);
   const int angle = font_.Orientation() % 3600;
   if (angle != 0) {
     // An escapement turns the whole cell about its reference corner.
@@ -62,7 +62,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     // A solid brush means the opaque background mode: the cell is filled.
     width = TextRun(p, x, y, s, !brush_.IsClear());
   } else {
-    width = CurrentMetrics().horizontalAdvance(s);
+    width = PlainAdvance(CurrentMetrics(), s);
   }
   penPos_ = {x + width, y};
 }
@@ -79,7 +79,7 @@ void TCanvas::TextRect(const TRect& clip, int x, int y, const std::string& text)
 }
 
 int TCanvas::TextWidth(const std::string& text) {
-  return CurrentMetrics().horizontalAdvance(FromCp1250(text));
+  return PlainAdvance(CurrentMetrics(), FromCp1250(text));
 }
 
 int TCanvas::TextHeight(const std::string&) {

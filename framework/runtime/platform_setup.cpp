@@ -1,6 +1,7 @@
 #include "framework/runtime/platform_setup.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -20,6 +21,9 @@ void FinishQtSetup() {
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setDesktopSettingsAware(false);
   QApplication::setPalette(QApplication::style()->standardPalette());
+  // The tooltip font is pinned too: the status bar takes its font from it,
+  // so its panels must measure the same on every desktop.
+  QApplication::setFont(QFont("Segoe UI", 9), "QTipLabel");
 }
 
 }  // namespace bitcalc::framework

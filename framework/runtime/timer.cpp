@@ -1,6 +1,7 @@
 #include "framework/runtime/timer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace bitcalc::framework {
 
@@ -9,11 +10,15 @@ TManualClock* g_clock = nullptr;
 }
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  QObject::connect(&qtimer_, &QTimer::timeout, [this] { Fire(); });
+  // Coarse timers may fire up to 5 % before their time.
+  qtimer_.setTimerType(Qt::PreciseTimer);
+  qtimer_.setSingleShot(true);
+  QObject::connect(&qtimer_, &QTimer::timeout, [this] { QtTick(); });
   Restart();
 }
 
 TTimer::~TTimer() {
+  if (destroyed_) *destroyed_ = true;
   if (g_clock) g_clock->Remove(this);
 }
 
@@ -42,6 +47,27 @@ void TTimer::Restart() {
 void TTimer::Fire() {
   if (!enabled_ || interval_ <= 0) return;
   Notify(OnTimer, this);
+}
+
+void TTimer::QtTick() {
+  // The handler may free the timer, or run a nested event loop in which the
+  // timer ticks again; the watch tells this call and any outer one.
+  struct Watch {
+    explicit Watch(TTimer* t) : timer(t), outer(std::exchange(t->destroyed_, &destroyed)) {}
+    ~Watch() {
+      if (!destroyed)
+        timer->destroyed_ = outer;
+      else if (outer)
+        *outer = true;
+    }
+    TTimer* timer;
+    bool destroyed = false;
+    bool* outer;
+  } watch(this);
+  Fire();
+  if (watch.destroyed) return;
+  // The next wait starts now, unless the handler stopped or restarted the timer.
+  if (!qtimer_.isActive()) Restart();
 }
 
 TManualClock::TManualClock() {

@@ -13,6 +13,8 @@ class TManualClock;
 
 // A component that raises OnTimer every Interval milliseconds while Enabled,
 // from the event loop. Changing Interval or re-enabling restarts the wait.
+// A tick never comes early: each wait is at least Interval, counted from the
+// end of the previous tick, so a late tick is never made up by an early one.
 class TTimer : public TComponent {
  public:
   explicit TTimer(TComponent* owner);
@@ -29,11 +31,14 @@ class TTimer : public TComponent {
   friend class TManualClock;
   void Restart();
   void Fire();
+  // A tick of the event loop's timer, which runs once per wait.
+  void QtTick();
 
   int interval_ = 1000;
   bool enabled_ = true;
   QTimer qtimer_;
-  std::int64_t due_ = 0;  // on a manual clock: when the next tick is due
+  bool* destroyed_ = nullptr;  // set while a tick runs, in case its handler frees the timer
+  std::int64_t due_ = 0;       // on a manual clock: when the next tick is due
 };
 
 // A stand-in for wall time: while one exists, every timer runs on it instead

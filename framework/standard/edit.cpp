@@ -4,6 +4,7 @@
 #include <QChildEvent>
 #include <QClipboard>
 #include <algorithm>
+#include <limits>
 
 #include "framework/raster/canvas.h"
 #include "framework/standard/edit_field.h"
@@ -22,6 +23,9 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   field_ = new TEditField(this);
   frame_ = new TEditFrame(this);
   setFocusProxy(field_);
+  // The line edit would cut every text at 32,767 characters, a write from
+  // code included; MaxLength is the edit's own input limit.
+  field_->setMaxLength(std::numeric_limits<int>::max());
   QObject::connect(field_, &QLineEdit::textChanged, this,
                    [this](const QString& text) { FieldTextChanged(text); });
   field_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -141,10 +145,14 @@ void TCustomEdit::PasteFromClipboard() {
   const auto eol =
       std::find_if(clip.begin(), clip.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
   clip.truncate(eol - clip.begin());
-  InsertLimited(FromCp1250(ToCp1250(clip)));
+  InsertLimited(clip);
 }
 
 bool TCustomEdit::InsertLimited(QString text) {
+  // Characters the code page lacks become '?', so the field shows exactly
+  // what Text will read; plain ASCII, the usual case, is already so.
+  if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
+    text = FromCp1250(ToCp1250(text));
   if (max_length_ > 0) {
     const qsizetype kept = field_->text().size() - field_->selectedText().size();
     const qsizetype room = max_length_ - kept;

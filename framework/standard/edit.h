@@ -24,7 +24,8 @@ class TEditFrame;
 //   room left, and a typed character with no room is refused.
 // - Every key of the field runs through the control's key pipeline first
 //   (OnKeyDown, KeyPress/OnKeyPress): a character set to 0 there never
-//   reaches the text. Every cut and paste, by key or context menu, goes
+//   reaches the text. Each character an input method commits goes through
+//   KeyPress/OnKeyPress the same way, one by one. Every cut and paste, by key or context menu, goes
 //   through CutToClipboard / PasteFromClipboard, which a subclass may refuse.
 //
 // Geometry: the frame (a sunken two-pixel edge with Ctl3D, a one-pixel line
@@ -141,7 +142,8 @@ class TCustomEdit : public TWinControl {
   void AdjustHeight();
   void FieldTextChanged(const QString& text);
   // Puts text where the selection is, as typing or pasting it would, within
-  // the room MaxLength leaves; false when nothing could go in.
+  // the room MaxLength leaves and as the code page holds it; false when
+  // nothing could go in.
   bool InsertLimited(QString text);
 
   TEditField* field_ = nullptr;

@@ -19,16 +19,9 @@ namespace {
 // A key that types text into the field, as opposed to an editing command.
 // Ctrl without Alt makes a command; Ctrl with Alt is AltGr typing a character.
 bool TypesText(const QKeyEvent* e) {
-  const QString text = e->text();
-  if (text.isEmpty() || !text[0].isPrint()) return false;
+  if (!StartsWithPrintable(e->text())) return false;
   const auto mods = e->modifiers();
   return !((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier));
-}
-
-// What the field can hold of text: characters the code page lacks become '?',
-// so the field shows exactly what Text will read.
-QString Representable(const QString& text) {
-  return FromCp1250(ToCp1250(text));
 }
 
 }  // namespace
@@ -46,7 +39,7 @@ void TEditField::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) return edit_->PasteFromClipboard();
   if (event->matches(QKeySequence::Cut)) return edit_->CutToClipboard();
   if (!isReadOnly() && TypesText(event)) {
-    edit_->InsertLimited(Representable(event->text()));
+    edit_->InsertLimited(event->text());
     return;
   }
   QLineEdit::keyPressEvent(event);
@@ -61,14 +54,25 @@ void TEditField::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void TEditField::inputMethodEvent(QInputMethodEvent* event) {
-  // A composed text is typed text too, bound by the same input limit.
-  if (edit_ && !isReadOnly() && event->preeditString().isEmpty() &&
-      event->replacementLength() == 0 && !event->commitString().isEmpty()) {
-    edit_->InsertLimited(Representable(event->commitString()));
-    event->accept();
-    return;
+  const QString commit = event->commitString();
+  if (!edit_ || isReadOnly() || commit.isEmpty()) return QLineEdit::inputMethodEvent(event);
+  // A composed text is typed text: each character goes through the key
+  // pipeline on its own, as the key typing it would, so a refused one leaves
+  // the characters after it still offered.
+  if (event->replacementLength() > 0)
+    setSelection(cursorPosition() + event->replacementStart(), event->replacementLength());
+  for (qsizetype i = 0; i < commit.size();) {
+    const qsizetype n =
+        commit[i].isHighSurrogate() && i + 1 < commit.size() && commit[i + 1].isLowSurrogate() ? 2
+                                                                                               : 1;
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, commit.mid(i, n));
+    keyPressEvent(&typed);
+    i += n;
   }
-  QLineEdit::inputMethodEvent(event);
+  // What is still being composed is the line edit's to show.
+  QInputMethodEvent composing(event->preeditString(), event->attributes());
+  QLineEdit::inputMethodEvent(&composing);
+  event->accept();
 }
 
 void TEditField::focusInEvent(QFocusEvent* event) {

@@ -104,8 +104,20 @@ void Ellipsize(TTextLine& line, bool path, int maxWidth, const TTextMeasurer& m)
 
 }  // namespace
 
+int PlainAdvance(const QFontMetrics& metrics, QStringView text) {
+  int width = 0;
+  qsizetype from = 0;
+  for (qsizetype tab = text.indexOf(u'\t'); tab >= 0; tab = text.indexOf(u'\t', from)) {
+    if (tab > from) width += metrics.horizontalAdvance(text.mid(from, tab - from).toString());
+    width += metrics.horizontalAdvance(QChar(u'\t'));
+    from = tab + 1;
+  }
+  if (from < text.size()) width += metrics.horizontalAdvance(text.mid(from).toString());
+  return width;
+}
+
 int TTextMeasurer::Advance(QStringView run) const {
-  return run.isEmpty() ? 0 : metrics_.horizontalAdvance(run.toString());
+  return PlainAdvance(metrics_, run);
 }
 
 int TTextMeasurer::OffsetOf(QStringView line, int index) const {

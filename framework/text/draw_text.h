@@ -25,6 +25,11 @@ constexpr unsigned DT_NOPREFIX = 0x0800;
 constexpr unsigned DT_PATH_ELLIPSIS = 0x4000;
 constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 
+// The advance of text in one font, every character a glyph: a tab is not
+// expanded but measured as the font's glyph for it, as the platform's text
+// extent does (Qt's own measure would move it to the next tab stop).
+int PlainAdvance(const QFontMetrics& metrics, QStringView text);
+
 // Measures runs of text in one font. With a tab width, a tab moves to the next
 // multiple of that width from the start of the line; without one a tab is an
 // ordinary character.

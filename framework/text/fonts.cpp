@@ -148,8 +148,12 @@ TFontFile FontFileFor(const QString& family, bool bold, bool italic) {
 }
 
 QString ResolveFontFamily(const std::string& windowsFamily) {
+  // Family names are matched without regard to letter case, as Windows does.
+  const QString wanted = QString::fromLatin1(windowsFamily.data(), qsizetype(windowsFamily.size()));
   for (const auto& m : kFamilies)
-    if (m.windows == windowsFamily) return QString::fromLatin1(m.installed);
+    if (wanted.compare(QLatin1StringView(m.windows.data(), qsizetype(m.windows.size())),
+                       Qt::CaseInsensitive) == 0)
+      return QString::fromLatin1(m.installed);
   return QString::fromLatin1(kDefaultFamily);
 }
 

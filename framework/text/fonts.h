@@ -15,7 +15,8 @@ namespace bitcalc::framework {
 // file is written and the system's font configuration is not read.
 void InstallFontConfiguration();
 
-// The family Qt is asked for when the program names windowsFamily.
+// The family Qt is asked for when the program names windowsFamily (in any
+// letter case).
 QString ResolveFontFamily(const std::string& windowsFamily);
 
 // The file, and the face in it, that the font configuration serves for an

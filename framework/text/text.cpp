@@ -84,6 +84,14 @@ std::string ToCp1250(QStringView text) {
   return result;
 }
 
+bool StartsWithPrintable(QStringView text) {
+  if (text.isEmpty()) return false;
+  const char16_t first = text[0].unicode();
+  if (IsHighSurrogate(first) && text.size() > 1 && IsLowSurrogate(text[1].unicode()))
+    return QChar::isPrint(QChar::surrogateToUcs4(first, text[1].unicode()));
+  return QChar::isPrint(first);
+}
+
 std::string CaptionText(const std::string& caption) {
   const auto end = caption.find('\0');
   return end == std::string::npos ? caption : caption.substr(0, end);

@@ -30,6 +30,10 @@ QString FromCp1250(std::string_view text);
 // lacks, including one written as a surrogate pair, becomes one '?'.
 std::string ToCp1250(QStringView text);
 
+// Whether text starts with a printable character; a surrogate pair counts as
+// the one character it encodes.
+bool StartsWithPrintable(QStringView text);
+
 // The part of a caption that is shown: everything before the first code-0
 // character, since captions are zero-terminated.
 std::string CaptionText(const std::string& caption);

@@ -197,17 +197,19 @@ void TNumSpinButton::StopRepeat() {
 }
 
 void TNumSpinButton::RepeatTick() {
-  auto_repeat_timer_->SetInterval(kRepeatInterval);
-  if (press_state_ == spNone || !MouseCapture()) return;
-  try {
-    if (press_state_ == spBottom)
-      NotifyBottom();
-    else
-      NotifyTop();
-  } catch (...) {
-    StopRepeat();
-    throw;
+  if (press_state_ != spNone && MouseCapture()) {
+    try {
+      if (press_state_ == spBottom)
+        NotifyBottom();
+      else
+        NotifyTop();
+    } catch (...) {
+      StopRepeat();
+      throw;
+    }
   }
+  // Set after the step, so the next wait is counted from its end.
+  auto_repeat_timer_->SetInterval(kRepeatInterval);
 }
 
 }  // namespace bitcalc::widgets

@@ -126,6 +126,20 @@ TEST_F(WinControls, TabFollowsTabOrder) {
   EXPECT_TRUE(a->Focused());
 }
 
+// A window's layout gives each control its tab order before its parent.
+TEST_F(WinControls, TabOrderGivenBeforeTheParentHoldsOnceParented) {
+  auto* c = new KeyControl(form.get());
+  b->SetTabOrder(2);
+  c->SetTabOrder(1);
+  Place(c, 10, 70, 50, 20);
+  a->SetFocus();
+  QApplication::processEvents();
+  QTest::keyClick(a, Qt::Key_Tab);
+  EXPECT_TRUE(c->Focused());
+  QTest::keyClick(c, Qt::Key_Tab);
+  EXPECT_TRUE(b->Focused());
+}
+
 TEST_F(WinControls, WindowedControlsLieAboveGraphicOnesWhateverTheCreationOrder) {
   auto* windowed = Place(new TCustomControl(form.get()), 100, 10, 40, 40);
   auto* graphicBelow = Place(new TGraphicControl(form.get()), 110, 20, 40, 40);

@@ -193,6 +193,9 @@ TEST_F(CanvasText, ExpandedTabsStopAtEightAverageCharacterWidths) {
   r = {0, 0, 200, 0};
   c().DrawText("a\tb", r, DT_SINGLELINE | DT_CALCRECT);
   EXPECT_EQ(r.Width(), c().TextWidth("a\tb"));
+  // Unexpanded, a tab is one glyph of the font, not a jump to a tab stop.
+  EXPECT_EQ(c().TextWidth("a\tb"), c().TextWidth("a") + c().TextWidth("\t") + c().TextWidth("b"));
+  EXPECT_LT(c().TextWidth("\t"), 2 * c().TextMetrics().AveCharWidth);
 }
 
 TEST_F(CanvasText, DrawTextClipsToItsRectangleUnlessToldNotTo) {

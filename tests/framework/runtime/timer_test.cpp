@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QTest>
 #include <vector>
 
 #include "framework/runtime/timer.h"
@@ -66,4 +68,17 @@ TEST(ManualClock, AHandlerThatDisablesItsTimerGetsNoFurtherTicks) {
   };
   clock.Advance(100);
   EXPECT_EQ(ticks, 1);
+}
+
+TEST(Timer, OnTheRealClockNoTickComesBeforeItsInterval) {
+  TTimer timer(nullptr);
+  timer.SetEnabled(false);
+  timer.SetInterval(50);
+  QElapsedTimer clock;
+  std::vector<qint64> at{0};
+  timer.OnTimer = [&](TObject*) { at.push_back(clock.nsecsElapsed()); };
+  clock.start();
+  timer.SetEnabled(true);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return at.size() > 6; }, 2000));
+  for (std::size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i] - at[i - 1], 50'000'000) << i;
 }

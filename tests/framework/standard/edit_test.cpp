@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,13 @@
 using namespace bitcalc::framework;
 
 namespace {
+
+// The processor time of this thread, which other work on the machine does not stretch.
+double ThreadMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 // An edit that records every change notification with the text it saw.
 class RecordingEdit : public TEdit {
@@ -145,6 +154,51 @@ TEST_F(EditTest, MaxLengthBoundsTypingAndPastingButNotProgramWrites) {
   edit->SelectAll();
   Type("9");
   EXPECT_EQ(edit->Text(), "9");
+}
+
+TEST_F(EditTest, TextsPast32767CharactersStayWholeAndAMegabytePasteIsQuick) {
+  const std::string written(40000, 'a');
+  edit->SetText(written);
+  QTest::keyClick(keys(), Qt::Key_End);
+  Type("b");
+  EXPECT_TRUE(edit->Text() == written + "b");
+  EXPECT_EQ(edit->Editor()->text().size(), 40001);
+
+  // The line edit's own insert of the text is the floor; the paste adds
+  // little to it, and nothing that grows faster than the text.
+  const QString pasted(1 << 20, u'7');
+  QLineEdit plain;
+  plain.setFont(keys()->font());
+  plain.setMaxLength(pasted.size());
+  const double start = ThreadMs();
+  plain.insert(pasted);
+  [[maybe_unused]] const double floorMs = ThreadMs() - start;
+  QApplication::clipboard()->setText(pasted);
+  edit->SelectAll();
+  const double pasteStart = ThreadMs();
+  QTest::keyClick(keys(), Qt::Key_V, Qt::ControlModifier);
+  [[maybe_unused]] const double ms = ThreadMs() - pasteStart;
+  EXPECT_TRUE(edit->Text() == pasted.toStdString());
+#ifdef NDEBUG  // a debug or sanitizer build slows our code but not the line edit's
+  EXPECT_LT(ms, floorMs * 1.5 + 10) << "line edit alone " << floorMs << " ms";
+#endif
+}
+
+TEST_F(EditTest, EachCommittedCharacterIsTypedOnItsOwn) {
+  // Through KeyPress one by one: a refused character, one beyond the code
+  // page ('?') and one past MaxLength leave the others in.
+  std::string seen;
+  edit->OnKeyPress = [&](TObject*, char& key) {
+    seen += key;
+    if (key == 'x') key = 0;
+  };
+  edit->SetMaxLength(4);
+  QInputMethodEvent commit(QString::fromUtf8("k"), {});  // a composition goes on
+  commit.setCommitString(QString::fromUtf8("1x2\u00E1\U0001F6009"));
+  QApplication::sendEvent(keys(), &commit);
+  EXPECT_EQ(seen, "1x2\xE1?9");
+  EXPECT_EQ(edit->Text(), "12\xE1?");
+  EXPECT_EQ(edit->changes.size(), 4u);
 }
 
 TEST_F(EditTest, ARefusedCharacterNeverReachesTheText) {

@@ -12,7 +12,8 @@ using namespace bitcalc::framework;
 TEST(Font, WindowsFamiliesResolveToTheirInstalledStandIns) {
   const std::pair<const char*, const char*> cases[] = {
       {"MS Sans Serif", "Tahoma"}, {"Segoe UI", "Tahoma"}, {"Tahoma", "Tahoma"},
-      {"Arial", "Arial"},          {"Symbol", "Symbol"},
+      {"Arial", "Arial"},          {"Symbol", "Symbol"},   {"ARIAL", "Arial"},
+      {"ms sans serif", "Tahoma"},
   };
   for (const auto& [name, installed] : cases) {
     TFont f;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <stdexcept>
 #include <string>
@@ -205,6 +206,26 @@ TEST_F(SpinButton, AStepThatThrowsWhileRepeatingStopsTheRepeat) {
   clock.Advance(1000);
   EXPECT_EQ(calls, 2);
   Release(kTop);
+}
+
+// On the real clock: a held button repeats no sooner than 400 ms after the
+// press, then no sooner than 100 ms after each step.
+TEST(SpinButtonRepeat, NeverComesEarly) {
+  ShownForm form;
+  ASSERT_TRUE(form.Show());
+  auto* button = new TNumSpinButton(form.get());
+  button->SetParent(form.get());
+  button->SetBounds(20, 20, 30, 30);
+  QElapsedTimer clock;
+  std::vector<qint64> at;
+  button->OnTopClick = [&](TObject*) { at.push_back(clock.nsecsElapsed()); };
+  clock.start();
+  QTest::mousePress(button, Qt::LeftButton, {}, kTop);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return at.size() >= 4; }, 3000));
+  QTest::mouseRelease(button, Qt::LeftButton, {}, kTop);
+  EXPECT_GE(at[1] - at[0], 400'000'000);
+  EXPECT_GE(at[2] - at[1], 100'000'000);
+  EXPECT_GE(at[3] - at[2], 100'000'000);
 }
 
 TEST_F(SpinButton, APressFocusesTheFocusControlBeforeTheStep) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 
 #include "tests/widgets/entry/spin_edit_fixture.h"
@@ -48,6 +49,32 @@ TEST_F(SpinEditInput, ARefusedCharacterBeepsAndLeavesTheText) {
   EXPECT_EQ(dec->Text(), "0");
   EXPECT_EQ(spy.Beeps(), 2);
   EXPECT_EQ(changes[dec], 0);
+}
+
+TEST_F(SpinEditInput, AnInputMethodsCharactersAreFilteredOneByOne) {
+  TNumSpinEdit* hex = MakeField(vtHex);
+  TNumSpinEdit* dec = MakeField(vtInteger, 50);
+  QInputMethodEvent commit;
+  Focus(hex);
+  commit.setCommitString("1g2");
+  QApplication::sendEvent(Focused(), &commit);
+  EXPECT_EQ(hex->Text(), "12");
+  EXPECT_EQ(changes[hex], 2);
+  EXPECT_EQ(spy.Beeps(), 1);
+  Focus(dec);
+  commit.setCommitString(QString::fromUtf8("\uFF157"));  // a full-width 5, then 7
+  QApplication::sendEvent(Focused(), &commit);
+  EXPECT_EQ(dec->Text(), "7");
+  EXPECT_EQ(spy.Beeps(), 2);
+}
+
+TEST_F(SpinEditInput, AMegabyteOfLeadingZerosReadsAsTheNumberAfterThem) {
+  TNumSpinEdit* hex = MakeField(vtHex);
+  Focus(hex);
+  QApplication::clipboard()->setText(QString(1 << 20, u'0') + u'1');
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(hex->Text().size(), (1u << 20) + 1);
+  EXPECT_EQ(hex->Value(), 1);
 }
 
 TEST_F(SpinEditInput, ControlCharactersPassAndAPasteIsNotFiltered) {

@@ -3,8 +3,10 @@
 #include <QClipboard>
 #include <QLocale>
 #include <algorithm>
+#include <ostream>
 #include <stdexcept>
 
+#include "tests/widgets/entry/case_names.h"
 #include "tests/widgets/entry/spin_edit_fixture.h"
 
 using namespace bitcalc::framework;
@@ -38,6 +40,10 @@ struct WriteCase {
   int changes;
 };
 
+void PrintTo(const WriteCase& c, std::ostream* os) {
+  *os << CaseName(c.type) << '_' << CaseName(c.shown) << "_Set" << CaseName(c.value);
+}
+
 class SpinEditWrite : public SpinEditTest, public ::testing::WithParamInterface<WriteCase> {};
 
 // An equal text (compared case-sensitively) is left alone and raises nothing;
@@ -60,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, SpinEditWrite,
                                            WriteCase{vtHex, "ffff", 65535, "FFFF", 1},
                                            WriteCase{vtHex, "0", 4096, "1000", 1},
                                            WriteCase{vtInteger, "0", 70000, "65535", 1},
-                                           WriteCase{vtInteger, "0", 2.5L, "2", 1}));
+                                           WriteCase{vtInteger, "0", 2.5L, "2", 1}),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(SpinEditValue, OnChangeRunsInsideTheWriteWithTheNewTextInPlace) {
   TNumSpinEdit* e = MakeField();
@@ -111,6 +118,10 @@ struct StepCase {
   int changes;
 };
 
+void PrintTo(const StepCase& c, std::ostream* os) {
+  *os << CaseName(c.type) << '_' << CaseName(c.shown) << (c.up ? "_Up" : "_Down");
+}
+
 class SpinEditStep : public SpinEditTest, public ::testing::WithParamInterface<StepCase> {};
 
 TEST_P(SpinEditStep, RaisesOnChangeOnlyWhenTheNumberShownChanges) {
@@ -146,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(Edges, SpinEditStep,
                                            StepCase{vtInteger, "70000", false, "65535", 1},
                                            StepCase{vtInteger, "-5", true, "0", 1},
                                            StepCase{vtHex, "f", true, "10", 1},
-                                           StepCase{vtHex, "a", false, "9", 1}));
+                                           StepCase{vtHex, "a", false, "9", 1}),
+                         ::testing::PrintToStringParamName());
 
 TEST_F(SpinEditValue, AStepOnAReadOnlyFieldOnlyBeeps) {
   TNumSpinEdit* e = MakeField();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "widgets/entry/num_spin_button.h"
@@ -60,6 +61,10 @@ struct ArrowCase {
   TPoint down;
 };
 
+void PrintTo(const ArrowCase& c, std::ostream* os) {
+  *os << "Side" << c.side;
+}
+
 class SpinFaceArrows : public ::testing::TestWithParam<ArrowCase> {};
 
 TEST_P(SpinFaceArrows, SitWhereTheTablePutsThem) {
@@ -82,7 +87,8 @@ TEST_P(SpinFaceArrows, SitWhereTheTablePutsThem) {
 INSTANTIATE_TEST_SUITE_P(WindowSizes, SpinFaceArrows,
                          ::testing::Values(ArrowCase{30, {5, 5}, {6, 6}, {19, 19}},
                                            ArrowCase{28, {5, 5}, {6, 6}, {17, 17}},
-                                           ArrowCase{27, {5, 5}, {6, 6}, {16, 16}}));
+                                           ArrowCase{27, {5, 5}, {6, 6}, {16, 16}}),
+                         ::testing::PrintToStringParamName());
 
 // Pixels of a 30 x 30 face that tell the states apart; the anti-diagonal lines
 // are the pixel rows x + y = constant.
@@ -160,6 +166,10 @@ struct HalfCase {
   SpinPressState half;
 };
 
+void PrintTo(const HalfCase& c, std::ostream* os) {
+  *os << "At" << c.x << 'x' << c.y << "_Side" << c.side;
+}
+
 class SpinHalf : public ::testing::TestWithParam<HalfCase> {};
 
 TEST_P(SpinHalf, TheDiagonalBelongsToTheTop) {
@@ -173,6 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HalfCase{16, 15, 30, spBottom}, HalfCase{0, 30, 30, spTop},
                       HalfCase{30, 0, 30, spTop}, HalfCase{0, 0, 30, spTop},
                       HalfCase{29, 29, 30, spBottom}, HalfCase{14, 13, 27, spTop},
-                      HalfCase{14, 14, 27, spBottom}, HalfCase{0, 0, 0, spTop}));
+                      HalfCase{14, 14, 27, spBottom}, HalfCase{0, 0, 0, spTop}),
+    ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
+
+#include "tests/widgets/entry/case_names.h"
 
 using namespace bitcalc::widgets;
 
@@ -14,6 +17,10 @@ struct IntegerCase {
   const char* text;
   std::optional<std::int32_t> expected;
 };
+
+void PrintTo(const IntegerCase& c, std::ostream* os) {
+  *os << CaseName(c.text);
+}
 
 class ParseSpinIntegerTest : public ::testing::TestWithParam<IntegerCase> {};
 
@@ -52,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         IntegerCase{"", std::nullopt}, IntegerCase{"   ", std::nullopt},
         IntegerCase{"12 ", std::nullopt}, IntegerCase{"1 2", std::nullopt},
         IntegerCase{"\t12", std::nullopt}, IntegerCase{"12a", std::nullopt},
-        IntegerCase{"1F", std::nullopt}, IntegerCase{"1.5", std::nullopt}));
+        IntegerCase{"1F", std::nullopt}, IntegerCase{"1.5", std::nullopt}),
+    ::testing::PrintToStringParamName());
 
 struct ReadCase {
   const char* text;
@@ -60,6 +68,11 @@ struct ReadCase {
   TSpinValue minValue;
   TSpinValue expected;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+  *os << CaseName(c.type) << '_' << CaseName(c.text);
+  if (c.minValue != 0) *os << "_Min" << CaseName(c.minValue);
+}
 
 class ReadSpinValueTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -87,13 +100,18 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"", vtHex, 3.5L, 3},
                       // The float read keeps the lower bound as it is.
                       ReadCase{"2.5", vtFloat, 0, 2.5L}, ReadCase{"", vtFloat, 1.25L, 1.25L},
-                      ReadCase{"x", vtFloat, -0.5L, -0.5L}));
+                      ReadCase{"x", vtFloat, -0.5L, -0.5L}),
+    ::testing::PrintToStringParamName());
 
 struct FloatCase {
   const char* text;
   char separator;
   std::optional<TSpinValue> expected;
 };
+
+void PrintTo(const FloatCase& c, std::ostream* os) {
+  *os << CaseName(c.text) << "_With" << CaseName({&c.separator, 1});
+}
 
 class ParseSpinFloatTest : public ::testing::TestWithParam<FloatCase> {};
 
@@ -112,13 +130,18 @@ INSTANTIATE_TEST_SUITE_P(
                       FloatCase{"1.5E-1", '.', 0.15L}, FloatCase{"2e+2", '.', 200.0L},
                       FloatCase{"1e", '.', {}}, FloatCase{"e3", '.', {}}, FloatCase{".", '.', {}},
                       FloatCase{"-", '.', {}}, FloatCase{"", '.', {}}, FloatCase{"1.2.3", '.', {}},
-                      FloatCase{"1e99999", '.', {}}, FloatCase{"0x10", '.', {}}));
+                      FloatCase{"1e99999", '.', {}}, FloatCase{"0x10", '.', {}}),
+    ::testing::PrintToStringParamName());
 
 struct WriteCase {
   TSpinValue value;
   TValueType type;
   const char* expected;
 };
+
+void PrintTo(const WriteCase& c, std::ostream* os) {
+  *os << CaseName(c.type) << '_' << CaseName(c.value);
+}
 
 class WriteSpinValueTest : public ::testing::TestWithParam<WriteCase> {};
 
@@ -140,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{0.5L, vtInteger, "0"}, WriteCase{1.5L, vtInteger, "2"},
                       WriteCase{2.5L, vtInteger, "2"}, WriteCase{2.5000001L, vtInteger, "3"},
                       WriteCase{10.5L, vtHex, "A"}, WriteCase{11.5L, vtHex, "C"},
-                      WriteCase{65534.5L, vtInteger, "65534"}));
+                      WriteCase{65534.5L, vtInteger, "65534"}),
+    ::testing::PrintToStringParamName());
 
 TEST(FormatSpinValue, WritesNegativeHexAsSixteenDigitsOfTwosComplement) {
   EXPECT_EQ(FormatSpinValue(-1, vtHex, 0, '.'), "FFFFFFFFFFFFFFFF");
@@ -192,6 +216,12 @@ struct CharCase {
   bool accepted;
 };
 
+void PrintTo(const CharCase& c, std::ostream* os) {
+  *os << CaseName({&c.ch, 1}) << '_' << CaseName(c.type);
+  if (!c.editorEnabled) *os << "_EditorOff";
+  if (*c.text) *os << "_After" << CaseName(c.text);
+}
+
 class AcceptsSpinCharTest : public ::testing::TestWithParam<CharCase> {};
 
 TEST_P(AcceptsSpinCharTest, FollowsTheFieldType) {
@@ -217,6 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
         CharCase{'A', vtFloat, true, "", false},
         // With the editor off only control characters other than Backspace pass.
         CharCase{'5', vtInteger, false, "", false}, CharCase{'\b', vtInteger, false, "", false},
-        CharCase{'\x03', vtInteger, false, "", true}, CharCase{'\x16', vtHex, false, "", true}));
+        CharCase{'\x03', vtInteger, false, "", true}, CharCase{'\x16', vtHex, false, "", true}),
+    ::testing::PrintToStringParamName());
 
 }  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "main_window/layout_tables.h"
+
+namespace bitcalc::widgets {
+class TBitLED;
+class TBitToggleSwitch;
+class TGradientLabel;
+class TStyledCharacterSelector;
+class TStyledTrackBar;
+}  // namespace bitcalc::widgets
+
+namespace bitcalc::main_window {
+
+// What the layout stores for each kind of component beyond its place, applied
+// while the window is loading. statusBit only says which bit of the control's
+// own StatusInt follows Checked; it shows nothing.
+void ApplyStoredSwitchSettings(widgets::TBitToggleSwitch& s, int statusBit);
+void ApplyStoredLedSettings(widgets::TBitLED& led, int statusBit);
+void ApplyStoredGradientSettings(widgets::TGradientLabel& g, const TGradientSpec& spec);
+void ApplyStoredSelectorSettings(widgets::TStyledCharacterSelector& s);
+void ApplyStoredTrackBarSettings(widgets::TStyledTrackBar& t);
+
+}  // namespace bitcalc::main_window

@@ -1,0 +1,97 @@
+#include "main_window/stored_settings.h"
+#include "widgets/trackbar/styled_track_bar.h"
+
+namespace bitcalc::main_window {
+
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
+namespace {
+
+// The glossy colours the thumb and the step buttons share.
+void ApplyGlossColours(TTrackBarGlossPart& part) {
+  part.SetBorderColorHot(10079963);    // RGB 219, 206, 153
+  part.SetBorderColorDown(4548219);    // RGB 123, 102, 69
+  part.SetColor(15653832);             // RGB 200, 219, 238
+  part.SetColorTo(16178633);           // RGB 201, 221, 246
+  part.SetColorHot(15465983);          // RGB 255, 253, 235
+  part.SetColorHotTo(11332863);        // RGB 255, 236, 172
+  part.SetColorDown(7778289);          // RGB 241, 175, 118
+  part.SetColorDownTo(4296947);        // RGB 243, 144, 65
+  part.SetColorMirror(15586496);       // RGB 192, 212, 237
+  part.SetColorMirrorTo(16245200);     // RGB 208, 225, 247
+  part.SetColorMirrorHot(5888767);     // RGB 255, 218, 89
+  part.SetColorMirrorHotTo(10807807);  // RGB 255, 233, 164
+  part.SetColorMirrorDown(946929);     // RGB 241, 114, 14
+  part.SetColorMirrorDownTo(5021693);  // RGB 253, 159, 76
+}
+
+// Tahoma 8 pt in the window text colour, given in one change.
+void SetTahoma8(TFont& target) {
+  TFont font;
+  font.SetName("Tahoma");
+  font.SetHeight(-11);
+  font.SetColor(clWindowText);
+  target.Assign(font);
+}
+
+}  // namespace
+
+void ApplyStoredTrackBarSettings(TStyledTrackBar& t) {
+  t.SetOrientation(trVertical);
+  t.SetMax(7);
+  t.SetPosition(7);
+  t.SetTrackHint(false);
+  t.SetDirection(gdHorizontal);
+  t.SetColor(clNone);
+  t.SetColorTo(clNone);
+  t.SetColorDisabled(clNone);
+  t.SetColorDisabledTo(clNone);
+  t.SetBorderColor(clNone);
+  t.SetBorderColorDisabled(clNone);
+
+  TTrackBarSlider& slider = t.Slider();
+  slider.SetSize(6);
+  slider.SetDirection(gdVerticalInOut);
+  slider.SetColor(clWhite);
+  slider.SetColorTo(clBlack);
+  slider.SetBorderColor(12752500);  // RGB 116, 150, 194
+  slider.SetBorderColorDisabled(clBlack);
+  slider.SetColorDisabled(clBlack);
+  slider.SetColorDisabledTo(clBlack);
+  slider.SetColorCompleted(clNone);
+  slider.SetColorCompletedTo(clNone);
+  slider.SetColorCompletedDisabled(clNone);
+  slider.SetColorCompletedDisabledTo(clNone);
+
+  TTrackBarThumb& thumb = t.Thumb();
+  thumb.SetShape(tsPointer);
+  thumb.SetWidth(20);
+  thumb.SetGradient(ggVertical);
+  thumb.SetGradientMirror(ggRadial);
+  thumb.SetBorderColor(10317632);  // RGB 64, 111, 157
+  ApplyGlossColours(thumb);
+  thumb.SetBorderColorDisabled(clBlack);
+  thumb.SetColorDisabled(clBlack);
+  thumb.SetColorDisabledTo(clBlack);
+  thumb.SetColorMirrorDisabled(clBlack);
+  thumb.SetColorMirrorDisabledTo(clBlack);
+
+  TTrackBarButtons& buttons = t.Buttons();
+  buttons.SetGradientMirror(ggVertical);
+  buttons.SetBorderColor(9262895);  // RGB 47, 87, 141
+  ApplyGlossColours(buttons);
+
+  TTrackBarTick& ticks = t.TickMark();
+  ticks.SetColor(clBlack);
+  ticks.SetColorDisabled(clBlack);
+  ticks.SetSize(8);
+  ticks.SetSpacing(12);
+  SetTahoma8(ticks.Font());
+
+  TTrackBarLabel& label = t.TrackLabel();
+  label.SetFormat("Pos: %d");
+  SetTahoma8(label.Font());
+}
+
+}  // namespace bitcalc::main_window

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <string>
+
+#include "framework/raster/canvas.h"
+#include "tests/widgets/bits/pixels.h"
+
+using namespace bitcalc::framework;
+
+// The box around every pixel of exactly the given colour.
+inline QRect ColorBox(const QImage& image, TColor color) {
+  const QRgb want = ToQColor(color).rgb();
+  QRect box;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == want) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+inline int TextWidth(const TFont& font, const std::string& text) {
+  TCanvas canvas;
+  canvas.Font().Assign(font);
+  return canvas.TextWidth(text);
+}
+
+inline int CellHeight(const TFont& font) {
+  TCanvas canvas;
+  canvas.Font().Assign(font);
+  return canvas.TextMetrics().Height;
+}

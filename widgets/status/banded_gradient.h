@@ -1,0 +1,23 @@
+#pragma once
+
+#include "framework/raster/canvas.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
+
+// A two-colour gradient drawn as n solid bands across r, along x or along y.
+// Band i takes each of red, green and blue as c1's + round(i * (c2's - c1's)
+// / n) (system colours resolved first), so the last band stops one step short
+// of c2. It starts round(i * extent / n) from r's near edge and is
+// bandLength pixels long; neighbours overlap where bandLength exceeds the
+// step. With cutAtEdge the bands stop at r's far edge, otherwise the last
+// ones may reach past it. n below 1 counts as 1. Leaves pen and brush in the
+// last band's colour.
+void DrawBandedGradient(TCanvas& canvas, const TRect& r, TColor c1, TColor c2, int n, bool vertical,
+                        int bandLength, bool cutAtEdge);
+
+// The step between band starts, extent / n, as a real number.
+double BandStep(const TRect& r, int n, bool vertical);
+
+}  // namespace bitcalc::widgets

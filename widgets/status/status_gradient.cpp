@@ -1,0 +1,68 @@
+#include "widgets/status/status_gradient.h"
+
+#include "framework/values/rounding.h"
+#include "widgets/status/banded_gradient.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
+
+namespace {
+
+int Mix(int a, int b, double p) {
+  return RoundHalfEven(p * a + (1 - p) * b);
+}
+
+}  // namespace
+
+TColor BlendColor(TColor c1, TColor c2, int p) {
+  if (p >= 100) return c1;
+  if (p <= 0) return c2;
+  c1 = ColorToRGB(c1);
+  c2 = ColorToRGB(c2);
+  const double f = p / 100.0;
+  return RGB(Mix(GetRValue(c1), GetRValue(c2), f), Mix(GetGValue(c1), GetGValue(c2), f),
+             Mix(GetBValue(c1), GetBValue(c2), f));
+}
+
+void DrawGradient(TCanvas& canvas, TColor c1, TColor c2, int n, const TRect& r, bool vertical) {
+  if (n < 1) return;
+  const int length = RoundHalfEven(BandStep(r, n, vertical)) + 1;
+  if (!vertical || r.Width() > 1) {
+    DrawBandedGradient(canvas, r, c1, c2, n, vertical, length, false);
+    return;
+  }
+  // A column is drawn with lines, which lean into the next column when a
+  // band is more than a pixel long.
+  c1 = ColorToRGB(c1);
+  c2 = ColorToRGB(c2);
+  for (int i = 0; i < n; ++i) {
+    auto channel = [&](int a, int b) { return a + RoundHalfEven(double(i) * (b - a) / n); };
+    canvas.Pen().SetColor(RGB(channel(GetRValue(c1), GetRValue(c2)),
+                              channel(GetGValue(c1), GetGValue(c2)),
+                              channel(GetBValue(c1), GetBValue(c2))));
+    const int y = r.Top + RoundHalfEven(i * BandStep(r, n, true));
+    canvas.MoveTo(r.Left, y);
+    canvas.LineTo(r.Right, y + length);
+  }
+}
+
+void DrawMirrorGradient(TCanvas& canvas, const TRect& g, TColor color, TColor colorTo,
+                        TColor mirror, TColor mirrorTo, TColor border) {
+  constexpr int kSteps = 128;
+  if (color != clNone) {
+    if (mirror == clNone) {
+      DrawGradient(canvas, color, colorTo, kSteps, g, true);
+    } else {
+      const int m = g.Top + g.Height() / 2;
+      DrawGradient(canvas, color, colorTo, kSteps, Rect(g.Left, g.Top, g.Right, m), true);
+      DrawGradient(canvas, mirror, mirrorTo, kSteps, Rect(g.Left, m, g.Right, g.Bottom), true);
+    }
+  }
+  if (border == clNone) return;
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetColor(border);
+  canvas.FrameRect(g);
+}
+
+}  // namespace bitcalc::widgets

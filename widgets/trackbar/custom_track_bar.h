@@ -1,0 +1,186 @@
+#pragma once
+
+#include <QWheelEvent>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/controls/win_control.h"
+#include "framework/runtime/timer.h"
+#include "widgets/trackbar/track_bar_geometry.h"
+#include "widgets/trackbar/track_bar_parts.h"
+
+namespace bitcalc::widgets {
+
+using namespace bitcalc::framework;
+
+class TTrackHintWindow;
+
+// May replace a tick's number, its colour, or hide it.
+using TDrawTickEvent = std::function<void(TObject* Sender, int Value, std::string& Text,
+                                          TColor& Color, bool& Visible)>;
+// May replace the text the drag hint shows for Value.
+using TGetTrackHintEvent = std::function<void(TObject* Sender, int Value, std::string& Hint)>;
+
+// A focusable control holding an integer Position between Min and Max, shown
+// as a thumb on a track. The mouse drags the thumb or steps by PageSize with
+// a click on the track; the wheel and the keys step while it has the focus.
+// Every change of Position, and every request past an end, raises OnChange.
+//
+// In vertical orientation Max is at the top. The control's background is the
+// parent's painting unless it is not Transparent.
+class TCustomTrackBar : public TCustomControl {
+ public:
+  explicit TCustomTrackBar(TComponent* owner);
+  ~TCustomTrackBar() override;
+
+  int Min() const { return min_; }
+  void SetMin(int v);
+  int Max() const { return max_; }
+  void SetMax(int v);
+  int Position() const { return position_; }
+  // Clamps to [Min, Max]. Raises OnChange whenever v differs from Position,
+  // even when clamping leaves Position as it was.
+  virtual void SetPosition(int v);
+  int PageSize() const { return page_size_; }
+  void SetPageSize(int v) { page_size_ = v; }
+  TTrackBarOrientation Orientation() const { return orientation_; }
+  // Turns the control, swapping its width and height (except while loading).
+  void SetOrientation(TTrackBarOrientation v);
+  bool ShowFocus() const { return show_focus_; }
+  void SetShowFocus(bool v) { show_focus_ = v; }
+  bool TrackHint() const { return track_hint_; }
+  void SetTrackHint(bool v) { track_hint_ = v; }
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool v) { SetAndInvalidate(transparent_, v); }
+
+  // The background (Color, ColorTo, Direction) is painted only when not
+  // Transparent; the frame whenever its colour is set.
+  TColor ColorTo() const { return color_to_; }
+  void SetColorTo(TColor v) { SetAndInvalidate(color_to_, v); }
+  TGradientDirection Direction() const { return direction_; }
+  void SetDirection(TGradientDirection v) { SetAndInvalidate(direction_, v); }
+  TColor BorderColor() const { return border_color_; }
+  void SetBorderColor(TColor v) { SetAndInvalidate(border_color_, v); }
+  TColor ColorDisabled() const { return color_disabled_; }
+  void SetColorDisabled(TColor v) { color_disabled_ = v; }
+  TColor ColorDisabledTo() const { return color_disabled_to_; }
+  void SetColorDisabledTo(TColor v) { color_disabled_to_ = v; }
+  TColor BorderColorDisabled() const { return border_color_disabled_; }
+  void SetBorderColorDisabled(TColor v) { border_color_disabled_ = v; }
+
+  // The parts; each repaints the control when it changes. The setters copy.
+  TTrackBarThumb& Thumb() { return *thumb_; }
+  const TTrackBarThumb& Thumb() const { return *thumb_; }
+  void SetThumb(const TTrackBarThumb& v) { thumb_->Assign(v); }
+  TTrackBarSlider& Slider() { return *slider_; }
+  const TTrackBarSlider& Slider() const { return *slider_; }
+  void SetSlider(const TTrackBarSlider& v) { slider_->Assign(v); }
+  TTrackBarTick& TickMark() { return *tick_mark_; }
+  const TTrackBarTick& TickMark() const { return *tick_mark_; }
+  void SetTickMark(const TTrackBarTick& v) { tick_mark_->Assign(v); }
+  TTrackBarButtons& Buttons() { return *buttons_; }
+  const TTrackBarButtons& Buttons() const { return *buttons_; }
+  void SetButtons(const TTrackBarButtons& v) { buttons_->Assign(v); }
+  TTrackBarLabel& TrackLabel() { return *track_label_; }
+  const TTrackBarLabel& TrackLabel() const { return *track_label_; }
+  void SetTrackLabel(const TTrackBarLabel& v) { track_label_->Assign(v); }
+
+  // The thumb's look: hot under the pointer, down while pressed.
+  bool ThumbHot() const { return thumb_hot_; }
+  bool ThumbDown() const { return thumb_down_; }
+  bool Dragging() const { return dragging_; }
+
+  // The rectangles everything is laid out in (client coordinates).
+  TTrackLayout Layout() const;
+  TRect GetInnerRect() const { return InnerRect(Layout()); }
+  TRect GetTrackRect() const { return TrackRect(Layout()); }
+  TRect GetSliderRect() const { return SliderRect(Layout()); }
+  TRect GetBottomRightTickRect() const { return BottomRightTickRect(Layout()); }
+  TRect GetTopLeftTickRect() const { return TopLeftTickRect(Layout()); }
+  TRect GetThumbRect() const { return ThumbRect(Layout(), position_); }
+
+  // The arrow keys step the value instead of moving the focus.
+  unsigned DialogCode() const override { return DLGC_WANTARROWS; }
+
+  TNotifyEvent OnChange;
+  TDrawTickEvent OnDrawTick;
+  TGetTrackHintEvent OnGetTrackHint;
+
+ protected:
+  virtual void RepeatTimerTick();
+  virtual bool AllowTrackClick() { return true; }
+  virtual std::string GetTrackLabelText() const;
+  virtual bool AllowThumbDrag() { return true; }
+  virtual bool IsValidPosition(int v) const { return min_ <= v && v <= max_; }
+  virtual int GetMinPosition() const { return min_; }
+  virtual int GetMaxPosition() const { return max_; }
+  virtual void PaintSlider();
+  virtual void PaintThumb();
+  // Raises OnChange, except while the owner is loading its layout.
+  virtual void Changed();
+
+  void Paint() override;
+  void Loaded() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseLeave() override;
+  void KeyDown(std::uint16_t& key, TShiftState shift) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void MeasureTexts();
+  void Step(int delta);
+  void StepTowardEnd(int direction);
+  void RepaintArea(const TRect& r);
+  void RepaintThumb() { RepaintArea(GetThumbRect()); }
+  void PressButton(bool maxButton);
+  void ShowTrackHint(int value);
+  void HideTrackHint();
+  void PaintBackground(TCanvas& c);
+  void PaintTicks(TCanvas& c);
+  void PaintTickText(TCanvas& c, const TRect& r, bool farEnd, int q, const std::string& text);
+  void PaintTrackLabel(TCanvas& c);
+  void PaintButtons(TCanvas& c);
+  void PaintFocusFrame(TCanvas& c);
+
+  int min_ = 0;
+  int max_ = 10;
+  int position_ = 0;
+  int page_size_ = 1;
+  TTrackBarOrientation orientation_ = trHorizontal;
+  bool show_focus_ = false;
+  bool track_hint_ = false;
+  bool transparent_ = true;
+  TColor color_to_ = clNone;
+  TGradientDirection direction_ = gdHorizontal;
+  TColor border_color_ = clNone;
+  TColor color_disabled_ = clNone;
+  TColor color_disabled_to_ = clNone;
+  TColor border_color_disabled_ = clNone;
+
+  std::unique_ptr<TTrackBarThumb> thumb_;
+  std::unique_ptr<TTrackBarSlider> slider_;
+  std::unique_ptr<TTrackBarTick> tick_mark_;
+  std::unique_ptr<TTrackBarButtons> buttons_;
+  std::unique_ptr<TTrackBarLabel> track_label_;
+
+  int tick_text_height_ = 0;  // a tick number's room across the track
+  int label_height_ = 0;
+  bool thumb_hot_ = false;
+  bool thumb_down_ = false;
+  bool dragging_ = false;
+  bool min_button_hot_ = false;
+  bool min_button_down_ = false;
+  bool max_button_hot_ = false;
+  bool max_button_down_ = false;
+  TTimer* repeat_timer_ = nullptr;           // owned as a component, made on first use
+  TTrackHintWindow* hint_window_ = nullptr;  // likewise
+  int last_hint_value_ = -1;
+  bool hint_shown_ = false;
+};
+
+}  // namespace bitcalc::widgets
