@@ -143,7 +143,7 @@ class TCanvas : public TObject {
   void Figure(int left, int top, int right, int bottom, int cornerW, int cornerH);
   // The Qt font and metrics for the current Font, rebuilt when it changed.
   const QFont& CurrentQFont();
-  const QFontMetrics& CurrentMetrics();
+  const TTextWidths& CurrentWidths();
   void UseFont(QPainter* p);
   // Draws one run with its cell's top-left corner at (x, y) and returns its width.
   int TextRun(QPainter* p, int x, int y, const QString& text, bool opaque);
@@ -161,7 +161,7 @@ class TCanvas : public TObject {
 
   TFont builtFont_;  // the Font the cached Qt font was built from
   std::unique_ptr<QFont> qfont_;
-  std::unique_ptr<QFontMetrics> qmetrics_;
+  std::unique_ptr<TTextWidths> widths_;
   TTextMetric metrics_;
   bool painterHasFont_ = false;
 };

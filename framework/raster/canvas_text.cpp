@@ -13,16 +13,16 @@ const QFont& TCanvas::CurrentQFont() {
   if (!qfont_ || !builtFont_.SameAs(font_)) {
     builtFont_.Assign(font_);
     qfont_ = std::make_unique<QFont>(font_.ToQFont());
-    qmetrics_ = std::make_unique<QFontMetrics>(*qfont_);
+    widths_ = std::make_unique<TTextWidths>(*qfont_);
     metrics_ = font_.Metrics();
     painterHasFont_ = false;
   }
   return *qfont_;
 }
 
-const QFontMetrics& TCanvas::CurrentMetrics() {
+const TTextWidths& TCanvas::CurrentWidths() {
   CurrentQFont();
-  return *qmetrics_;
+  return *widths_;
 }
 
 // Must run outside any save()/restore() pair, or the restore would take the
@@ -36,7 +36,7 @@ void TCanvas::UseFont(QPainter* p) {
 }
 
 int TCanvas::TextRun(QPainter* p, int x, int y, const QString& text, bool opaque) {
-  const int width = PlainAdvance(*qmetrics_, text);
+  const int width = widths_->Of(text);
   const int angle = font_.Orientation() % 3600;
   if (angle != 0) {
     // An escapement turns the whole cell about its reference corner.
@@ -62,7 +62,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
     // A solid brush means the opaque background mode: the cell is filled.
     width = TextRun(p, x, y, s, !brush_.IsClear());
   } else {
-    width = PlainAdvance(CurrentMetrics(), s);
+    width = CurrentWidths().Of(s);
   }
   penPos_ = {x + width, y};
 }
@@ -79,7 +79,7 @@ void TCanvas::TextRect(const TRect& clip, int x, int y, const std::string& text)
 }
 
 int TCanvas::TextWidth(const std::string& text) {
-  return PlainAdvance(CurrentMetrics(), FromCp1250(text));
+  return CurrentWidths().Of(FromCp1250(text));
 }
 
 int TCanvas::TextHeight(const std::string&) {
@@ -103,8 +103,8 @@ void TCanvas::DrawLine(QPainter* p, const TTextLine& line, const TTextMeasurer& 
     TextRun(p, x + offset, y, piece.toString(), false);
   if (line.Underlines.empty()) return;
   // The prefix underline sits where the font's own underline would.
-  const int top = y + metrics_.Ascent + std::max(1, qmetrics_->underlinePos());
-  const int thickness = std::max(1, qmetrics_->lineWidth());
+  const int top = y + metrics_.Ascent + std::max(1, widths_->Metrics().underlinePos());
+  const int thickness = std::max(1, widths_->Metrics().lineWidth());
   const QColor ink = ToQColor(font_.Color());
   for (int index : line.Underlines)
     p->fillRect(
@@ -116,7 +116,7 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
   CurrentQFont();
   // Tab stops every eight average character widths.
   const int tabWidth = (flags & DT_EXPANDTABS) ? 8 * metrics_.AveCharWidth : 0;
-  const TTextMeasurer measure(*qmetrics_, tabWidth);
+  const TTextMeasurer measure(*widths_, tabWidth);
   // Like a zero-terminated string handed over without a length, the text
   // ends at its first code-0 character.
   const std::vector<TTextLine> lines =

@@ -104,20 +104,47 @@ void Ellipsize(TTextLine& line, bool path, int maxWidth, const TTextMeasurer& m)
 
 }  // namespace
 
-int PlainAdvance(const QFontMetrics& metrics, QStringView text) {
+TTextWidths::TTextWidths(const QFont& font) : metrics_(font), exact_(font) {
+  struct Hash {
+    size_t operator()(const QFont& f) const { return qHash(f); }
+  };
+  // Never destroyed: a font must not be released after the application,
+  // and with it Qt's font cache, has gone.
+  static auto& tables = *new std::unordered_map<QFont, std::unordered_map<char16_t, int>, Hash>;
+  advances_ = &tables[font];
+}
+
+int TTextWidths::Of(QStringView text) const {
   int width = 0;
   qsizetype from = 0;
   for (qsizetype tab = text.indexOf(u'\t'); tab >= 0; tab = text.indexOf(u'\t', from)) {
-    if (tab > from) width += metrics.horizontalAdvance(text.mid(from, tab - from).toString());
-    width += metrics.horizontalAdvance(QChar(u'\t'));
+    width += Run(text.mid(from, tab - from));
+    width += metrics_.horizontalAdvance(QChar(u'\t'));
     from = tab + 1;
   }
-  if (from < text.size()) width += metrics.horizontalAdvance(text.mid(from).toString());
-  return width;
+  return width + Run(text.mid(from));
+}
+
+int TTextWidths::Run(QStringView run) const {
+  // Qt's measure of a string ends at U+009C, the string terminator.
+  if (const qsizetype end = run.indexOf(QChar(0x9C)); end >= 0) run = run.left(end);
+  long long fixed = 0;
+  for (const QChar c : run) {
+    // A character that is not an ordinary printing one (a control
+    // character, a soft hyphen, half a surrogate pair) or that takes no room
+    // of its own (a combining mark) is left to Qt's measure of the whole run.
+    if (!c.isPrint() || c.category() == QChar::Mark_NonSpacing)
+      return metrics_.horizontalAdvance(run.toString());
+    auto [it, added] = advances_->try_emplace(c.unicode(), 0);
+    if (added) it->second = qRound(exact_.horizontalAdvance(c) * 64);
+    fixed += it->second;
+  }
+  // Rounded as Qt rounds the run's width.
+  return int((fixed + 32) >> 6);
 }
 
 int TTextMeasurer::Advance(QStringView run) const {
-  return PlainAdvance(metrics_, run);
+  return widths_.Of(run);
 }
 
 int TTextMeasurer::OffsetOf(QStringView line, int index) const {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QString>
 #include <QStringView>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -25,17 +27,36 @@ constexpr unsigned DT_NOPREFIX = 0x0800;
 constexpr unsigned DT_PATH_ELLIPSIS = 0x4000;
 constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 
-// The advance of text in one font, every character a glyph: a tab is not
+// The advances of text in one font, every character a glyph: a tab is not
 // expanded but measured as the font's glyph for it, as the platform's text
 // extent does (Qt's own measure would move it to the next tab stop).
-int PlainAdvance(const QFontMetrics& metrics, QStringView text);
+//
+// A run of ordinary characters is measured as QFontMetrics measures it, but
+// as the sum of its characters' advances, each asked of Qt once per font and
+// kept in a table all measurers of the font share: laying the run out every
+// time costs many times more. The fonts are hinted in full and neither kerned
+// nor shaped, so a run is exactly the sum of its characters.
+class TTextWidths {
+ public:
+  explicit TTextWidths(const QFont& font);
+
+  int Of(QStringView text) const;
+  const QFontMetrics& Metrics() const { return metrics_; }
+
+ private:
+  int Run(QStringView run) const;
+
+  QFontMetrics metrics_;
+  QFontMetricsF exact_;
+  std::unordered_map<char16_t, int>* advances_;  // in 64ths of a pixel
+};
 
 // Measures runs of text in one font. With a tab width, a tab moves to the next
 // multiple of that width from the start of the line; without one a tab is an
 // ordinary character.
 class TTextMeasurer {
  public:
-  TTextMeasurer(const QFontMetrics& metrics, int tabWidth) : metrics_(metrics), tab_(tabWidth) {}
+  TTextMeasurer(const TTextWidths& widths, int tabWidth) : widths_(widths), tab_(tabWidth) {}
 
   // Width of a whole line.
   int Width(QStringView line) const { return OffsetOf(line, int(line.size())); }
@@ -52,7 +73,7 @@ class TTextMeasurer {
  private:
   int Advance(QStringView run) const;
 
-  const QFontMetrics& metrics_;
+  const TTextWidths& widths_;
   int tab_;
 };
 

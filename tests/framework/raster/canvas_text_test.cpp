@@ -130,7 +130,7 @@ TEST_F(CanvasText, EndEllipsisShortensTheLineToFit) {
   EXPECT_GE(ink.left(), 5);
   EXPECT_LT(ink.right(), 85);
   // The dots sit at the end of what is drawn.
-  const QFontMetrics fm(c().Font().ToQFont());
+  const TTextWidths fm(c().Font().ToQFont());
   const TTextMeasurer m(fm, 0);
   const auto lines = LayoutDrawText(FromCp1250(text), DT_SINGLELINE | DT_END_ELLIPSIS, 80, m);
   ASSERT_EQ(lines.size(), 1u);
@@ -142,7 +142,7 @@ TEST_F(CanvasText, EndEllipsisShortensTheLineToFit) {
 }
 
 TEST_F(CanvasText, PathEllipsisKeepsTheLastPathComponent) {
-  const QFontMetrics fm(c().Font().ToQFont());
+  const TTextWidths fm(c().Font().ToQFont());
   const TTextMeasurer m(fm, 0);
   const QString path = "C:\\Program Files\\Calculators\\bitcalc.exe";
   const int width = m.Width(u"C:\\Pro...\\bitcalc.exe");
