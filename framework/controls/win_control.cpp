@@ -143,13 +143,13 @@ TDialogHost* TWinControl::ParentForm() const {
 }
 
 void TWinControl::PlaceInZOrder(TControl* child) {
-  if (dynamic_cast<TWinControl*>(child)) {
+  if (qobject_cast<TWinControl*>(child)) {
     child->raise();
     return;
   }
   // A graphic control goes just below the lowest windowed sibling.
   for (QObject* o : children()) {
-    auto* sibling = dynamic_cast<TWinControl*>(o);
+    auto* sibling = qobject_cast<TWinControl*>(o);
     if (sibling && sibling != child) {
       child->stackUnder(sibling);
       return;
@@ -163,7 +163,7 @@ void TWinControl::ApplyTabOrder() {
   if (!parent) return;
   std::vector<TWinControl*> stops;
   for (QObject* o : parent->children())
-    if (auto* c = dynamic_cast<TWinControl*>(o); c && c->tab_stop_) stops.push_back(c);
+    if (auto* c = qobject_cast<TWinControl*>(o); c && c->tab_stop_) stops.push_back(c);
   std::stable_sort(stops.begin(), stops.end(), [](const TWinControl* a, const TWinControl* b) {
     return a->tab_order_ < b->tab_order_;
   });

@@ -15,6 +15,11 @@ namespace bitcalc::framework {
 // the control does not claim are offered to the form as dialog keys. A key
 // with a character then goes through KeyPress/OnKeyPress.
 class TWinControl : public TControl {
+  // For qobject_cast: telling a windowed control among a parent's children
+  // with dynamic_cast, as stacking and tab order do for every new child, was
+  // a tenth of a large window's start-up.
+  Q_OBJECT
+
  public:
   explicit TWinControl(TComponent* owner);
 

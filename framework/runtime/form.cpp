@@ -74,7 +74,7 @@ void TForm::Hide() {
 TWinControl* TForm::ActiveControl() const {
   for (QWidget* w = focusWidget(); w; w = w->parentWidget()) {
     if (w == this) return nullptr;
-    if (auto* c = dynamic_cast<TWinControl*>(w)) return c;
+    if (auto* c = qobject_cast<TWinControl*>(w)) return c;
   }
   return nullptr;
 }
@@ -85,7 +85,7 @@ void TForm::SelectNext(TWinControl* current, bool forward) {
   for (int guard = 0; guard < 1000; ++guard) {
     w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
     if (!w || w == current) return;
-    auto* c = dynamic_cast<TWinControl*>(w);
+    auto* c = qobject_cast<TWinControl*>(w);
     if (c && c->TabStop() && c->CanFocus() && c->window() == this) {
       c->SetFocus();
       return;
@@ -98,7 +98,7 @@ bool TForm::DialogKey(std::uint16_t key, TShiftState shift) {
   std::function<void(QWidget*)> offer = [&](QWidget* parent) {
     for (QObject* o : parent->children()) {
       if (handled) return;
-      auto* c = dynamic_cast<TWinControl*>(o);
+      auto* c = qobject_cast<TWinControl*>(o);
       if (!c || !c->isVisible() || !c->isEnabled()) continue;
       handled = c->DialogKey(key, shift);
       if (!handled) offer(c);
