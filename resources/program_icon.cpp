@@ -1,11 +1,13 @@
 #include "resources/program_icon.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QtEndian>
 #include <cstdint>
 #include <string>
 
 #include "resources/resource_file.h"
+#include "resources/resource_image.h"
 
 namespace bitcalc::resources {
 
@@ -48,7 +50,9 @@ QImage ProgramIcon() {
   qToLittleEndian<std::uint32_t>(std::uint32_t(14 + dib.size()), file.data() + 2);
   qToLittleEndian<std::uint32_t>(pixelsAt, file.data() + 10);
   file.append(dib.data(), qsizetype(dib.size()));
-  QImage image = QImage::fromData(file, "BMP").convertToFormat(QImage::Format_ARGB32);
+  QBuffer buffer(&file);
+  buffer.open(QIODevice::ReadOnly);
+  QImage image = DecodeBitmap(&buffer).convertToFormat(QImage::Format_ARGB32);
   if (image.isNull()) return {};
   for (int y = 0; y < height; ++y) {
     const char* mask = dib.data() + maskAt + maskRow * std::size_t(height - 1 - y);

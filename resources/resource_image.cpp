@@ -1,5 +1,6 @@
 #include "resources/resource_image.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QString>
 
@@ -21,10 +22,13 @@ QImage ResourceImage(std::string_view name) {
   const QString path = QStringLiteral(":/bitmaps/") +
                        QString::fromLatin1(name.data(), qsizetype(name.size())) +
                        QStringLiteral(".bmp");
-  // Every picture here is a Windows bitmap. Told so, the reader goes straight
-  // to the built-in decoder instead of first loading each image plugin to
-  // offer it the bytes.
-  QImageReader reader(path, "bmp");
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return DecodeBitmap(&file);
+}
+
+QImage DecodeBitmap(QIODevice* device) {
+  QImageReader reader(device, "bmp");
   reader.setAutoDetectImageFormat(false);
   return reader.read();
 }

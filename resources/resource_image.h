@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 #include <string_view>
 
@@ -10,5 +11,9 @@ namespace bitcalc::resources {
 // .qrc file under the prefix /bitmaps, so it can be opened and checked with any
 // image viewer. Returns a null image for a name that is not there.
 QImage ResourceImage(std::string_view name);
+
+// Decodes a Windows bitmap with Qt's built-in reader. Told the format, the
+// reader does not first load every image plugin to offer it the bytes.
+QImage DecodeBitmap(QIODevice* device);
 
 }  // namespace bitcalc::resources
