@@ -128,12 +128,17 @@ void TLabel::DoDrawText(TRect& r, unsigned flags) {
 }
 
 void TLabel::AdjustBounds() {
-  if (!auto_size_ || adjusting_) return;
+  if (!auto_size_ || adjusting_ || IsLoading()) return;
   TRect r = Rect(0, 0, word_wrap_ ? Width() : 0, 0);
   DoDrawText(r, DrawTextFlags() | DT_CALCRECT);
   adjusting_ = true;
   TGraphicControl::SetBounds(Left(), Top(), word_wrap_ ? Width() : r.Width(), r.Height());
   adjusting_ = false;
+}
+
+void TLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
 }
 
 void TLabel::Paint() {

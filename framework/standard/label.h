@@ -55,8 +55,11 @@ class TLabel : public TGraphicControl {
   // Alignment, word break or not, expanded tabs, and no prefixes when
   // ShowAccelChar is off.
   unsigned DrawTextFlags() const;
-  // Fits the bounds to the caption when AutoSize is on.
+  // Fits the bounds to the caption when AutoSize is on. While the label
+  // loads its settings it waits for Loaded, so that a caption is measured
+  // once, in its final font, rather than again for every setting on the way.
   void AdjustBounds();
+  void Loaded() override;
 
   void TextChanged() override;
   void FontChanged() override;
