@@ -21,7 +21,11 @@ void Erase(std::vector<TComponent*>& list, TComponent* c) {
 }  // namespace
 
 TComponent::TComponent(TComponent* owner) {
-  if (owner) owner->Insert(this);
+  if (!owner) return;
+  owner->Insert(this);
+  // Created as part of a layout being applied, it takes its settings as a
+  // loading component too, and its Loaded() comes with the owner's.
+  if (owner->IsLoading()) state_ |= csLoading;
 }
 
 TComponent::~TComponent() {

@@ -66,6 +66,7 @@ TEST(Component, LoadingCoversTheOwnedComponentsAndLoadedFollowsInCreationOrder) 
   auto* a = new Probe(&owner, "A", &log);
   owner.BeginLoading();
   auto* b = new Probe(&owner, "B", &log);
+  EXPECT_TRUE(b->IsLoading());  // made while its owner loads, as part of the layout
   b->BeginLoading();
   EXPECT_TRUE(owner.IsLoading());
   EXPECT_TRUE(a->IsLoading());
