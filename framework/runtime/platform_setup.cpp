@@ -11,9 +11,9 @@ namespace bitcalc::framework {
 
 void PrepareQtEnvironment() {
   InstallFontConfiguration();
-  // Widgets are sized in device pixels, as the layout stores them.
-  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-  qputenv("QT_SCALE_FACTOR", "1");
+  // The device pixel ratio is the desktop's (or QT_SCALE_FACTOR's): widgets
+  // keep their layout in logical pixels and the canvas scales what it draws,
+  // so a whole ratio draws every pixel as a whole block of device pixels.
 }
 
 void FinishQtSetup() {

@@ -60,8 +60,9 @@ void TBitSwitch::RedrawState() {
   if (area.IsEmpty()) return;
   DrawNow(area, [&](TCanvas& canvas) {
     // The button is composed off screen, so whatever it draws stays inside
-    // its area and the bevel is never touched.
-    TBitmap button(area.Width(), area.Height());
+    // its area and the bevel is never touched; at the screen's pixel ratio,
+    // so its text keeps the screen's resolution.
+    TBitmap button(area.Width(), area.Height(), canvas.DevicePixelRatio());
     PaintButton(button.Canvas(), Rect(0, 0, area.Width(), area.Height()), vertical_, ShownState());
     canvas.Draw(area.Left, area.Top, button);
   });
