@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/text/fonts.h"
 
 namespace bitcalc::framework {
@@ -24,6 +25,7 @@ void FinishQtSetup() {
   // The tooltip font is pinned too: the status bar takes its font from it,
   // so its panels must measure the same on every desktop.
   QApplication::setFont(QFont("Segoe UI", 9), "QTipLabel");
+  InstallAccessibility();
 }
 
 }  // namespace bitcalc::framework

@@ -14,6 +14,15 @@ bool PressInFreeHalf(int width, int height, bool vertical, bool shown, int x, in
   return shown ? x > width / 2 : x < width / 2;
 }
 
+TPoint FreeHalfCentre(int width, int height, bool vertical, bool shown) {
+  // The half runs from just past the middle line to the far edge, or from
+  // the near edge to just before it.
+  const auto middle = [shown](int length) {
+    return shown ? (length / 2 + 1 + length - 1) / 2 : (length / 2 - 1) / 2;
+  };
+  return vertical ? TPoint{width / 2, middle(height)} : TPoint{middle(width), height / 2};
+}
+
 TBitSwitch::TBitSwitch(TComponent* owner) : TBitControl(owner) {
   bevel_outer_.SetWidth(1);
   bevel_outer_.SetSpacing(1);
