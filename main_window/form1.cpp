@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 
+#include <QLineEdit>
 #include <stdexcept>
 #include <string>
 
@@ -147,6 +148,7 @@ void TForm1::CreateWindowedComponents() {
     e->SetColor(spec.Color);
     e->SetTabOrder(spec.TabOrder);
     e->setAccessibleName(Latin1(spec.AccessibleName));
+    e->Editor()->setAccessibleName(e->accessibleName());  // the part that takes the focus
     e->SetParent(this);
     (spec.Number == 1   ? NumSpinEdit1
      : spec.Number == 2 ? NumSpinEdit2

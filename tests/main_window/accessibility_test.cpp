@@ -89,6 +89,8 @@ TEST_F(Accessibility, RealInputChangesStatesAndValues) {
   EXPECT_TRUE(Checked(form->BitToggleSwitch[1]));
   EXPECT_FALSE(Checked(form->BitLED[1]));  // NOT 2 clears result bit 1
   EXPECT_EQ(Value(form->NumSpinEdit4), "2");
+  Focus(form->NumSpinEdit5);  // the focus is on the field's editor, named like the field
+  EXPECT_EQ(Name(Of(Focused())), "A hexadecimal");
   EXPECT_EQ(Name(Of(form->Label[12])), "65533d");
 
   form->StyledTrackBar1->SetFocus();
