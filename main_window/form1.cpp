@@ -1,6 +1,8 @@
 #include "main_window/form1.h"
 
+#include <QIcon>
 #include <QLineEdit>
+#include <QPixmap>
 #include <stdexcept>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "framework/text/text.h"
 #include "main_window/layout_tables.h"
 #include "main_window/stored_settings.h"
+#include "resources/program_icon.h"
 #include "widgets/bits/bit_led.h"
 #include "widgets/bits/bit_toggle_switch.h"
 #include "widgets/entry/num_spin_edit.h"
@@ -65,6 +68,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetPosition(poScreenCenter);
   SetClientSize(kClientWidth, kClientHeight);
   SetColor(kWindowColor);
+  setWindowIcon(QIcon(QPixmap::fromImage(resources::ProgramIcon())));
   CreateGraphicComponents();
   CreateWindowedComponents();
   CreateStatusArea();

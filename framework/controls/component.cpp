@@ -20,11 +20,11 @@ void Erase(std::vector<TComponent*>& list, TComponent* c) {
 
 }  // namespace
 
+// A component made while its owner's layout is being applied takes its stored
+// settings as part of that layout, so it is loading until the owner is done.
 TComponent::TComponent(TComponent* owner) {
   if (!owner) return;
   owner->Insert(this);
-  // Created as part of a layout being applied, it takes its settings as a
-  // loading component too, and its Loaded() comes with the owner's.
   if (owner->IsLoading()) state_ |= csLoading;
 }
 
