@@ -26,11 +26,11 @@ void SendMouse(TControl* control, QEvent::Type type, TPoint at, Qt::MouseButton 
   QApplication::sendEvent(control, &event);
 }
 
-bool Listened(const TControl* control) {
+}  // namespace
+
+bool AccessibilityListens(const TControl* control) {
   return QAccessible::isActive() && control->isVisible();
 }
-
-}  // namespace
 
 void InstallAccessibility() {
   static bool installed = false;
@@ -100,19 +100,19 @@ void DragControl(TControl* control, TPoint from, TPoint to) {
 }
 
 void NotifyAccessibleState(TControl* control, QAccessible::State changed) {
-  if (!Listened(control)) return;
+  if (!AccessibilityListens(control)) return;
   QAccessibleStateChangeEvent event(control, changed);
   QAccessible::updateAccessibility(&event);
 }
 
 void NotifyAccessibleValue(TControl* control, const QVariant& value) {
-  if (!Listened(control)) return;
+  if (!AccessibilityListens(control)) return;
   QAccessibleValueChangeEvent event(control, value);
   QAccessible::updateAccessibility(&event);
 }
 
 void NotifyAccessibleName(TControl* control) {
-  if (!Listened(control)) return;
+  if (!AccessibilityListens(control)) return;
   QAccessibleEvent event(control, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&event);
 }

@@ -59,9 +59,11 @@ void ClickControl(TControl* control, TPoint p);
 // one move, release, delivered as ClickControl delivers a click.
 void DragControl(TControl* control, TPoint from, TPoint to);
 
-// Tell assistive technology that a shown control changed; nothing is sent
-// while no assistive technology listens or the control is hidden (which it is
-// while its window is still being built).
+// Whether assistive technology would hear of a change of control: one listens
+// and the control is shown (it is hidden while its window is being built).
+bool AccessibilityListens(const TControl* control);
+
+// Tell assistive technology that control changed, when it listens.
 void NotifyAccessibleState(TControl* control, QAccessible::State changed);
 void NotifyAccessibleValue(TControl* control, const QVariant& value);
 void NotifyAccessibleName(TControl* control);

@@ -79,9 +79,10 @@ TEST_F(Accessibility, NamesRolesAndStatesOfTheWindowsControls) {
   EXPECT_EQ(Of(form->NumSpinEdit5)->valueInterface()->currentValue().toDouble(), 0.0);
   EXPECT_EQ(Value(form->NumSpinEdit5), "0");
   // Status panels read as their text without markup.
-  EXPECT_EQ(ChildNames(Of(form->ad1)),
+  EXPECT_EQ(ChildNames(Of(form->ad1)).toStdString(),
             QString::fromUtf8("Rodazu system sterowania i pomiarów dla amatorów i "
-                              "profesjonalistów|Freeware| bitcalc.example.org"));
+                              "profesjonalistów|Gratis| bitcalc.example.org")
+                .toStdString());
 }
 
 TEST_F(Accessibility, RealInputChangesStatesAndValues) {

@@ -111,7 +111,7 @@ void TNumSpinEdit::SetButtonKind(TSpinButtonKind v) {
 }
 
 void TNumSpinEdit::Change() {
-  NotifyAccessibleValue(this, double(Value()));
+  if (AccessibilityListens(this)) NotifyAccessibleValue(this, double(Value()));
   if (suppress_change_) return;
   TCustomEdit::Change();
 }
