@@ -62,12 +62,13 @@ void TBitmap::SetSize(int width, int height) {
 }
 
 void TBitmap::SetDevicePixelRatio(qreal v) {
-  Reallocate(width_, height_, v > 0 ? v : 1);
+  Reallocate(width_, height_, v);
 }
 
 void TBitmap::Reallocate(int width, int height, qreal ratio) {
   width = std::max(0, width);
   height = std::max(0, height);
+  if (!(ratio > 0)) ratio = 1;
   if (width == width_ && height == height_ && ratio == ratio_) return;
   FinishPainting();
   width_ = width;
