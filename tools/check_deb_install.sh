@@ -24,7 +24,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap dpkg-dev
 fi
 
-# Every package dpkg-shlibdeps derives from the binary must be declared.
+# Every package dpkg-shlibdeps derives from the binary must be declared, with
+# at least the version the binary's symbols need.
 unpacked=$(mktemp -d)
 xserver=
 cleanup() {
@@ -44,6 +45,15 @@ if [ -n "$undeclared" ]; then
   echo "libraries the binary needs but the package does not depend on: $undeclared" >&2
   exit 1
 fi
+minimum() { tr ',' '\n' | sed -n "s/^ *$1 *(>= *\([^)]*\)).*/\1/p"; }
+for package in $(names <<<"$derived"); do
+  needed=$(minimum "$package" <<<"$derived")
+  given=$(minimum "$package" <<<"$declared")
+  [ -z "$needed" ] || dpkg --compare-versions "${given:-0}" ge "$needed" || {
+    echo "$package: the binary needs >= $needed, the package asks for ${given:-any}" >&2
+    exit 1
+  }
+done
 echo "Depends covers the binary's libraries: $derived"
 
 rm -rf "$root"
