@@ -1,6 +1,7 @@
 #include "main_window/form1.h"
 
 #include <QIcon>
+#include <QLineEdit>
 #include <QPixmap>
 #include <stdexcept>
 #include <string>
@@ -11,6 +12,7 @@
 #include "framework/standard/button.h"
 #include "framework/standard/label.h"
 #include "framework/standard/shape.h"
+#include "framework/text/text.h"
 #include "main_window/layout_tables.h"
 #include "main_window/stored_settings.h"
 #include "resources/program_icon.h"
@@ -30,6 +32,10 @@ namespace {
 
 std::string Numbered(const char* name, int k) {
   return name + std::to_string(k);
+}
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 // Gives control a font of its own in one change; the window's font is
@@ -91,6 +97,7 @@ void TForm1::CreateGraphicComponents() {
           auto* s = Place<TBitToggleSwitch>(this, Numbered("BitToggleSwitch", k),
                                             {left, row.Top, left + 17, row.Top + 33});
           ApplyStoredSwitchSettings(*s, (row.FirstBit + 7) - (k - row.First));
+          s->setAccessibleName(QString("%1 bit %2").arg(k <= 16 ? 'A' : 'B').arg(bit));
           s->SetParent(this);
           BitToggleSwitch[k - 1] = s;
           break;
@@ -112,6 +119,7 @@ void TForm1::CreateGraphicComponents() {
           auto* led =
               Place<TBitLED>(this, Numbered("BitLED", k), {left, kLedTop, left + 25, kLedTop + 33});
           ApplyStoredLedSettings(*led, 7 - (k - 1) % 8);
+          led->setAccessibleName(QString("Result bit %1").arg(k - 1));
           led->SetParent(this);
           BitLED[k - 1] = led;
           break;
@@ -143,6 +151,8 @@ void TForm1::CreateWindowedComponents() {
     e->SetMaxLength(spec.MaxLength);
     e->SetColor(spec.Color);
     e->SetTabOrder(spec.TabOrder);
+    e->setAccessibleName(Latin1(spec.AccessibleName));
+    e->Editor()->setAccessibleName(e->accessibleName());  // the part that takes the focus
     e->SetParent(this);
     (spec.Number == 1   ? NumSpinEdit1
      : spec.Number == 2 ? NumSpinEdit2
@@ -153,6 +163,7 @@ void TForm1::CreateWindowedComponents() {
   StyledTrackBar1 = Place<TStyledTrackBar>(this, "StyledTrackBar1", kTrackBarBounds);
   ApplyStoredTrackBarSettings(*StyledTrackBar1);
   StyledTrackBar1->SetTabOrder(kTrackBarTabOrder);
+  StyledTrackBar1->setAccessibleName(Latin1(kTrackBarAccessibleName));
   StyledTrackBar1->SetParent(this);
 
   for (int k = 1; k <= int(kButtons.size()); ++k) {
@@ -172,6 +183,7 @@ void TForm1::CreateWindowedComponents() {
                                               {spec.Left, spec.Top, spec.Left + 9, spec.Top + 27});
     ApplyStoredSelectorSettings(*s);
     s->SetTabOrder(spec.TabOrder);
+    s->setAccessibleName(Latin1(spec.AccessibleName));
     s->SetParent(this);
     *selectors[k - 1] = s;
   }
@@ -201,6 +213,11 @@ void TForm1::BindEvents() {
   as3->OnSelect = [this](TObject* s) { as3Select(s); };
   as4->OnSelect = [this](TObject* s) { as4Select(s); };
   StyledTrackBar1->OnChange = [this](TObject* s) { StyledTrackBar1Change(s); };
+  // A position reads out as the name of its operation.
+  StyledTrackBar1->OnGetValueText = [this](TObject*, int position, std::string& text) {
+    if (position >= 0 && position < int(kOperationLabels.size()))
+      text = CaptionText(Label[kOperationLabels[position] - 1]->Caption());
+  };
   Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
 }
 

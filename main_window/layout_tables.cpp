@@ -3,6 +3,7 @@
 namespace bitcalc::main_window {
 
 using enum TPiece;
+using framework::clWindow;
 
 const std::array<TPaintRun, 50> kPaintingOrder{{
     {Shape, 4, 4},    {Shape, 6, 6},    {Shape, 1, 1},     {Shape, 5, 5},    {Switch, 1, 16},
@@ -84,12 +85,15 @@ const std::array<TGradientSpec, 12> kGradientLabels{{
     {{168, 226, 361, 249}, TScheme::Byte, &kSans13Bold, true},   // result bits 8-15
 }};
 
+// clang-format off
 const std::array<TFieldSpec, 4> kFields{{
-    {1, {368, 98, 465, 128}, false, true, 3, framework::clWindow, &kArial19Bold, 2},
-    {2, {472, 98, 553, 128}, true, true, 2, framework::clWindow, &kArial19BoldBlue, 3},
-    {4, {368, 10, 465, 40}, false, false, 0, kOperandAFieldColor, &kArial19Bold, 0},
-    {5, {472, 10, 553, 40}, true, true, 0, kOperandAFieldColor, &kArial19BoldBlue, 1},
+    {1, {368, 98, 465, 128}, false, true, 3, clWindow, &kArial19Bold, 2, "B decimal"},
+    {2, {472, 98, 553, 128}, true, true, 2, clWindow, &kArial19BoldBlue, 3, "B hexadecimal"},
+    {4, {368, 10, 465, 40}, false, false, 0, kOperandAFieldColor, &kArial19Bold, 0, "A decimal"},
+    {5, {472, 10, 553, 40}, true, true, 0, kOperandAFieldColor, &kArial19BoldBlue, 1,
+     "A hexadecimal"},
 }};
+// clang-format on
 
 const std::array<TButtonSpec, 11> kButtons{{
     {{312, 8, 337, 25}, "<<", &kSans13Bold, 6},       // rotate A left
@@ -106,10 +110,10 @@ const std::array<TButtonSpec, 11> kButtons{{
 }};
 
 const std::array<TSelectorSpec, 4> kSelectors{{
-    {624, 10, 18},  // as1: A's low byte
-    {584, 10, 19},  // as2: A's high byte
-    {624, 98, 21},  // as3: B's low byte
-    {584, 98, 20},  // as4: B's high byte
+    {624, 10, 18, "A low byte character"},
+    {584, 10, 19, "A high byte character"},
+    {624, 98, 21, "B low byte character"},
+    {584, 98, 20, "B high byte character"},
 }};
 
 }  // namespace bitcalc::main_window

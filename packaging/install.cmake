@@ -33,6 +33,6 @@ and as decimal, hexadecimal, character, nibble and byte readouts.")
 # fonts are the files the program links into its private font configuration.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6 (>= 2.35), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), \
-libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.1.2), libqt6widgets6 (>= 6.3.0), \
+libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.2.0), libqt6widgets6 (>= 6.3.0), \
 fonts-liberation, fonts-wine, fonts-dejavu-core")
 include(CPack)

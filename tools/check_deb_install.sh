@@ -3,7 +3,9 @@
 # binary needs, it installs into a freshly bootstrapped Debian 12 root without
 # recommended packages, and the program starts there, off screen and (when
 # Xvfb is present) on an X server. Needs root and the bookworm mirror this
-# machine's apt uses (override with MIRROR=...).
+# machine's apt uses (override with MIRROR=...). With SCREENSHOT=FILE.png the
+# window the installed program shows on X is saved there (needs xwininfo and
+# ImageMagick's import on this machine).
 #
 #   tools/check_deb_install.sh [PACKAGE.deb] [ROOT]
 #   defaults: build/bitcalc_*.deb and /tmp/deb12root (wiped and rebuilt)
@@ -22,7 +24,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap dpkg-dev
 fi
 
-# Every package dpkg-shlibdeps derives from the binary must be declared.
+# Every package dpkg-shlibdeps derives from the binary must be declared, with
+# at least the version the binary's symbols need.
 unpacked=$(mktemp -d)
 xserver=
 cleanup() {
@@ -42,6 +45,15 @@ if [ -n "$undeclared" ]; then
   echo "libraries the binary needs but the package does not depend on: $undeclared" >&2
   exit 1
 fi
+minimum() { tr ',' '\n' | sed -n "s/^ *$1 *(>= *\([^)]*\)).*/\1/p"; }
+for package in $(names <<<"$derived"); do
+  needed=$(minimum "$package" <<<"$derived")
+  given=$(minimum "$package" <<<"$declared")
+  [ -z "$needed" ] || dpkg --compare-versions "${given:-0}" ge "$needed" || {
+    echo "$package: the binary needs >= $needed, the package asks for ${given:-any}" >&2
+    exit 1
+  }
+done
 echo "Depends covers the binary's libraries: $derived"
 
 rm -rf "$root"
@@ -68,8 +80,32 @@ if command -v Xvfb >/dev/null; then
   for _ in $(seq 50); do [ -s "$unpacked/display" ] && break; sleep 0.1; done
   mkdir -p "$root/tmp/.X11-unix"
   mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+  display=":$(cat "$unpacked/display")"
+  # A first start in the new root builds the font cache, so the screenshot
+  # waits longer for the window than the start-up check alone needs.
+  seconds=5
+  [ -z "${SCREENSHOT:-}" ] || seconds=30
+  chroot "$root" env DISPLAY="$display" HOME=/root timeout "$seconds" bitcalc &
+  program=$!
+  if [ -n "${SCREENSHOT:-}" ]; then
+    # Without a window manager the window is exactly its client area; it is
+    # taken once the server shows it and it has had a moment to paint.
+    window=
+    for _ in $(seq 200); do
+      info=$(xwininfo -display "$display" -name BitCalc 2>/dev/null || true)
+      if grep -q IsViewable <<<"$info"; then
+        window=$(sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$info")
+        break
+      fi
+      sleep 0.1
+    done
+    [ -n "$window" ] || { echo "the installed program showed no window" >&2; exit 1; }
+    sleep 1
+    import -display "$display" -window "$window" "$SCREENSHOT"
+    echo "the installed program's window: $SCREENSHOT"
+  fi
   status=0
-  chroot "$root" env DISPLAY=":$(cat "$unpacked/display")" HOME=/root timeout 5 bitcalc || status=$?
+  wait "$program" || status=$?
   [ "$status" -eq 124 ] || { echo "bitcalc on X stopped early with status $status" >&2; exit 1; }
   echo "window shown on X inside Debian 12"
 fi

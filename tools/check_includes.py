@@ -19,6 +19,7 @@ STACK = [
     "framework/text",
     "framework/raster",
     "framework/controls",
+    "framework/accessibility",
     "framework/standard",
     "framework/runtime",
     "resources",

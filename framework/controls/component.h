@@ -34,7 +34,8 @@ class TComponent : public TObject {
   bool IsLoading() const { return (state_ & csLoading) != 0; }
   bool IsDestroying() const { return (state_ & csDestroying) != 0; }
 
-  // Marks this component and everything it owns as loading.
+  // Marks this component and everything it owns as loading; a component
+  // created while its owner is loading starts loading as well.
   void BeginLoading();
   // Clears the loading state and calls Loaded() on this component and then
   // on every owned component in creation order.

@@ -10,6 +10,8 @@
 #include "framework/values/color.h"
 #include "framework/values/geometry.h"
 
+class QAccessibleInterface;
+
 namespace bitcalc::framework {
 
 class TCanvas;
@@ -105,6 +107,11 @@ class TControl : public QWidget, public TComponent {
   // The control's answer to the hint request: it may change the hint's
   // content and position; false keeps the hint from showing.
   virtual bool HintShow(THintInfo& info);
+
+  // What assistive technology is told about the control, asked for once by
+  // Qt, which owns the answer; nullptr leaves Qt's plain widget interface.
+  // Widgets answer in their accessibility files (framework/accessibility).
+  virtual QAccessibleInterface* CreateAccessible() { return nullptr; }
 
   bool MouseCapture() const;
   bool IsLeftButtonDown() const { return left_down_; }

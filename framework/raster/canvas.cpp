@@ -1,6 +1,8 @@
 #include "framework/raster/canvas.h"
 
+#include <QPaintEngine>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "framework/raster/bitmap.h"
@@ -102,6 +104,16 @@ void TCanvas::RemoveClip() {
   ApplyClip();
 }
 
+qreal TCanvas::DevicePixelRatio() const {
+  // The engine's device is the real target: the window's backing store, or
+  // the image a widget is rendered into; the painter's own device would be
+  // the widget in both cases.
+  if (painter_ && painter_->paintEngine() && painter_->paintEngine()->paintDevice())
+    return painter_->paintEngine()->paintDevice()->devicePixelRatio();
+  const QImage* surface = Surface();
+  return surface ? surface->devicePixelRatio() : 1.0;
+}
+
 const QImage* TCanvas::Surface() const {
   if (!painter_ || !painter_->device() || painter_->device()->devType() != QInternal::Image)
     return nullptr;
@@ -114,7 +126,8 @@ TColor TCanvas::Pixel(int x, int y) const {
   if ((clip_ && !clip_->contains(QPoint(x, y))) ||
       (outerClip_ && !outerClip_->contains(QPoint(x, y))))
     return clNone;
-  const QPoint d = base_.map(QPoint(x, y));
+  const QPointF mapped = base_.map(QPointF(x, y)) * image->devicePixelRatio();
+  const QPoint d(int(std::floor(mapped.x())), int(std::floor(mapped.y())));
   if (!image->valid(d)) return clNone;
   const QRgb c = image->pixel(d);
   return RGB(qRed(c), qGreen(c), qBlue(c));
@@ -225,7 +238,10 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
 void TCanvas::CopyRect(const TRect& dest, const TBitmap& bitmap, const TRect& src) {
   QPainter* p = AcquirePainter();
   if (!p || dest.IsEmpty() || src.IsEmpty() || bitmap.Empty()) return;
-  p->drawImage(dest.ToQRect(), bitmap.Image(), src.ToQRect());
+  // Qt reads the source rectangle in the image's device pixels.
+  const qreal ratio = bitmap.DevicePixelRatio();
+  const QRectF source(src.Left * ratio, src.Top * ratio, src.Width() * ratio, src.Height() * ratio);
+  p->drawImage(QRectF(dest.ToQRect()), bitmap.Image(), source);
 }
 
 void TCanvas::DrawTransparent(int x, int y, const TBitmap& bitmap, TColor transparent) {

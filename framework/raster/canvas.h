@@ -41,6 +41,12 @@ struct TSize {
 //   paints the cell behind it (a clear brush draws the glyphs alone);
 // - figures are never anti-aliased.
 // Texts are code page 1250 strings (see text.h).
+//
+// Coordinates are canvas pixels. On a surface with a device pixel ratio above
+// 1 (a high-density screen) the painter scales them, so at a whole ratio
+// every figure covers whole blocks of device pixels, exactly as many as it
+// covers canvas pixels times the ratio squared, while text is rendered from
+// the font at the device resolution.
 class TCanvas : public TObject {
  public:
   TCanvas();
@@ -54,6 +60,9 @@ class TCanvas : public TObject {
   // Stops drawing; the painter's clip is restored as Attach found it.
   void Detach();
   QPainter* Painter() const { return painter_; }
+  // Device pixels per canvas pixel on the surface drawn to (1 without one).
+  // An off-screen buffer meant for this canvas is made at this ratio.
+  qreal DevicePixelRatio() const;
 
   TPen& Pen() { return pen_; }
   TBrush& Brush() { return brush_; }
@@ -112,8 +121,8 @@ class TCanvas : public TObject {
 
   // Bitmaps.
   void Draw(int x, int y, const TBitmap& bitmap);
-  // Copies src of bitmap into dest, stretching by pixel repetition when the
-  // sizes differ.
+  // Copies src (in the bitmap's canvas pixels) of bitmap into dest,
+  // stretching by pixel repetition when the sizes differ.
   void CopyRect(const TRect& dest, const TBitmap& bitmap, const TRect& src);
   // Draw, leaving out every pixel of the transparent colour.
   void DrawTransparent(int x, int y, const TBitmap& bitmap, TColor transparent);

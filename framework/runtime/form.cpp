@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <functional>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/runtime/screen.h"
 #include "framework/text/text.h"
 
@@ -12,6 +13,10 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
   SetParentFont(false);
   ApplyWindowFlags();
+}
+
+QAccessibleInterface* TForm::CreateAccessible() {
+  return new TAccessibleControl(this, QAccessible::Window);
 }
 
 void TForm::SetClientSize(int width, int height) {

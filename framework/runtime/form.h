@@ -35,6 +35,9 @@ class TForm : public TWinControl, public TDialogHost {
   void Close() { close(); }
   bool Active() const { return isActiveWindow(); }
 
+  // A window named by its caption.
+  QAccessibleInterface* CreateAccessible() override;
+
   // The focused control of the form, or nullptr.
   TWinControl* ActiveControl() const override;
 

@@ -5,15 +5,16 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/text/fonts.h"
 
 namespace bitcalc::framework {
 
 void PrepareQtEnvironment() {
   InstallFontConfiguration();
-  // Widgets are sized in device pixels, as the layout stores them.
-  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-  qputenv("QT_SCALE_FACTOR", "1");
+  // The device pixel ratio is the desktop's (or QT_SCALE_FACTOR's): widgets
+  // keep their layout in logical pixels and the canvas scales what it draws,
+  // so a whole ratio draws every pixel as a whole block of device pixels.
 }
 
 void FinishQtSetup() {
@@ -24,6 +25,7 @@ void FinishQtSetup() {
   // The tooltip font is pinned too: the status bar takes its font from it,
   // so its panels must measure the same on every desktop.
   QApplication::setFont(QFont("Segoe UI", 9), "QTipLabel");
+  InstallAccessibility();
 }
 
 }  // namespace bitcalc::framework

@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/controls/win_control.h"
 #include "framework/raster/canvas.h"
 #include "framework/text/text.h"
@@ -164,6 +165,7 @@ void TLabel::Paint() {
 void TLabel::TextChanged() {
   UpdateMnemonic();
   Changed();
+  NotifyAccessibleName(this);
 }
 
 void TLabel::FontChanged() {

@@ -44,6 +44,8 @@ class TLabel : public TGraphicControl {
   void SetFocusControl(TWinControl* v);
 
   void SetBounds(int left, int top, int width, int height) override;
+  // Static text named by the caption it shows.
+  QAccessibleInterface* CreateAccessible() override;
 
  protected:
   void Paint() override;

@@ -182,6 +182,10 @@ std::vector<std::pair<int, QStringView>> TTextMeasurer::Segments(QStringView lin
   return out;
 }
 
+QString StripPrefixes(const QString& text) {
+  return ResolvePrefixes(text, false).text;
+}
+
 std::vector<TTextLine> LayoutDrawText(const QString& text, unsigned flags, int maxWidth,
                                       const TTextMeasurer& measure) {
   std::vector<TTextLine> lines;

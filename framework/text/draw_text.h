@@ -85,6 +85,10 @@ struct TTextLine {
   int Width = 0;
 };
 
+// The characters text shows with its prefixes resolved ('&x' shows x, '&&'
+// one '&'), for reading out rather than drawing.
+QString StripPrefixes(const QString& text);
+
 // Breaks text into the lines DrawText shows: prefixes resolved ('&x'
 // underlines x, '&&' is one '&') unless DT_NOPREFIX; lines split at CR, LF
 // and CR LF unless DT_SINGLELINE; words wrapped to maxWidth with

@@ -26,6 +26,7 @@ struct TRect {
   bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
   TPoint TopLeft() const { return {Left, Top}; }
   TPoint BottomRight() const { return {Right, Bottom}; }
+  TPoint Centre() const { return {Left + Width() / 2, Top + Height() / 2}; }
 
   // Moves every edge inwards by dx horizontally and dy vertically (outwards when negative).
   TRect Inflated(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }

@@ -1,5 +1,6 @@
 #include "widgets/bits/bit_control.h"
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/controls/win_control.h"
 
 namespace bitcalc::widgets {
@@ -52,6 +53,9 @@ void TBitControl::SetChecked(bool v) {
   else if (mode_ != mRadioButton)
     SetStatusInt(std::int32_t(std::uint32_t(status_int_) & ~BitMask()));
   RedrawState();
+  QAccessible::State changed;
+  changed.checked = true;
+  NotifyAccessibleState(this, changed);
   Notify(OnStatusChanged, this);
 }
 

@@ -33,6 +33,9 @@ class TBitLED : public TBitControl {
   int Spacing() const { return spacing_; }
   void SetSpacing(int v);
 
+  // A read-only check box.
+  QAccessibleInterface* CreateAccessible() override;
+
  protected:
   void Paint() override;
   void Redraw() override { Invalidate(); }

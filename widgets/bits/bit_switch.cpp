@@ -14,6 +14,15 @@ bool PressInFreeHalf(int width, int height, bool vertical, bool shown, int x, in
   return shown ? x > width / 2 : x < width / 2;
 }
 
+TPoint FreeHalfCentre(int width, int height, bool vertical, bool shown) {
+  // The half runs from just past the middle line to the far edge, or from
+  // the near edge to just before it.
+  const auto middle = [shown](int length) {
+    return shown ? (length / 2 + 1 + length - 1) / 2 : (length / 2 - 1) / 2;
+  };
+  return vertical ? TPoint{width / 2, middle(height)} : TPoint{middle(width), height / 2};
+}
+
 TBitSwitch::TBitSwitch(TComponent* owner) : TBitControl(owner) {
   bevel_outer_.SetWidth(1);
   bevel_outer_.SetSpacing(1);
@@ -60,8 +69,9 @@ void TBitSwitch::RedrawState() {
   if (area.IsEmpty()) return;
   DrawNow(area, [&](TCanvas& canvas) {
     // The button is composed off screen, so whatever it draws stays inside
-    // its area and the bevel is never touched.
-    TBitmap button(area.Width(), area.Height());
+    // its area and the bevel is never touched; at the screen's pixel ratio,
+    // so its text keeps the screen's resolution.
+    TBitmap button(area.Width(), area.Height(), canvas.DevicePixelRatio());
     PaintButton(button.Canvas(), Rect(0, 0, area.Width(), area.Height()), vertical_, ShownState());
     canvas.Draw(area.Left, area.Top, button);
   });

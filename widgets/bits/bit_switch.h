@@ -11,6 +11,8 @@ enum TBtnOrientation { boHorizontal, boVertical };
 // lever leaves free: the lower or right half while the shown state is on, the
 // upper or left half while it is off. The middle line belongs to neither.
 bool PressInFreeHalf(int width, int height, bool vertical, bool shown, int x, int y);
+// The middle of that free half: where a click flips the switch.
+TPoint FreeHalfCentre(int width, int height, bool vertical, bool shown);
 
 // A bit control in a recessed slot with a lever that covers one half of its
 // button area. Presses on the lever are dropped; a press on the free half
@@ -33,6 +35,9 @@ class TBitSwitch : public TBitControl {
   // The area inside the bevel, as the last full paint placed it (empty
   // before the first one).
   const TRect& ContentRect() const { return content_rect_; }
+
+  // A check box a click on the free half toggles.
+  QAccessibleInterface* CreateAccessible() override;
 
  protected:
   TBtnOrientation Orientation() const { return orientation_; }

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include "resources/resource_image.h"
 
@@ -33,7 +34,7 @@ TNumSpinButton::TNumSpinButton(TComponent* owner)
   LoadSpinGlyph(*up_glyph_, "NUMSPINUP");
   LoadSpinGlyph(*down_glyph_, "NUMSPINDOWN");
   SetBounds(0, 0, 20, 20);
-  RenderFaces();
+  RenderFaces(1);
 }
 
 TNumSpinButton::~TNumSpinButton() {
@@ -75,20 +76,25 @@ void TNumSpinButton::Notification(TComponent* component, TComponentOperation ope
   if (operation == opRemove && component == focus_control_) focus_control_ = nullptr;
 }
 
-void TNumSpinButton::RenderFaces() {
-  RenderSpinFace(*face_top_pressed_, spTop, Width(), Height(), *up_glyph_, *down_glyph_);
-  RenderSpinFace(*face_bottom_pressed_, spBottom, Width(), Height(), *up_glyph_, *down_glyph_);
-  RenderSpinFace(*face_idle_, spNone, Width(), Height(), *up_glyph_, *down_glyph_);
+void TNumSpinButton::RenderFaces(qreal ratio) {
+  const std::pair<TBitmap*, SpinPressState> faces[] = {{face_top_pressed_.get(), spTop},
+                                                       {face_bottom_pressed_.get(), spBottom},
+                                                       {face_idle_.get(), spNone}};
+  for (const auto& [face, state] : faces) {
+    face->SetDevicePixelRatio(ratio);
+    RenderSpinFace(*face, state, Width(), Height(), *up_glyph_, *down_glyph_);
+  }
 }
 
-void TNumSpinButton::EnsureFaces() {
-  if (faces_stale_ || face_idle_->Width() != Width() || face_idle_->Height() != Height())
-    RenderFaces();
+void TNumSpinButton::EnsureFaces(qreal ratio) {
+  if (faces_stale_ || face_idle_->Width() != Width() || face_idle_->Height() != Height() ||
+      face_idle_->DevicePixelRatio() != ratio)
+    RenderFaces(ratio);
   faces_stale_ = false;
 }
 
-const TBitmap& TNumSpinButton::Face(SpinPressState state) {
-  EnsureFaces();
+const TBitmap& TNumSpinButton::Face(SpinPressState state, qreal devicePixelRatio) {
+  EnsureFaces(devicePixelRatio);
   switch (state) {
     case spTop:
       return *face_top_pressed_;
@@ -102,7 +108,7 @@ const TBitmap& TNumSpinButton::Face(SpinPressState state) {
 
 void TNumSpinButton::Paint() {
   if (!Enabled() && !(ComponentState() & csDesigning)) tracking_ = false;
-  Canvas()->Draw(0, 0, Face(press_state_));
+  Canvas()->Draw(0, 0, Face(press_state_, Canvas()->DevicePixelRatio()));
 }
 
 void TNumSpinButton::EnabledChanged() {

@@ -38,8 +38,9 @@ class TNumSpinButton : public TGraphicControl {
   SpinPressState PressState() const { return press_state_; }
   bool Tracking() const { return tracking_; }
 
-  // The cached face for a state, rendered for the current size.
-  const TBitmap& Face(SpinPressState state);
+  // The cached face for a state, rendered for the current size at the device
+  // pixel ratio of the surface it goes onto.
+  const TBitmap& Face(SpinPressState state, qreal devicePixelRatio = 1);
 
   TNotifyEvent OnTopClick;
   TNotifyEvent OnBottomClick;
@@ -59,8 +60,8 @@ class TNumSpinButton : public TGraphicControl {
   void RepeatTick();
   void StartRepeat();
   void StopRepeat();
-  void RenderFaces();
-  void EnsureFaces();
+  void RenderFaces(qreal ratio);
+  void EnsureFaces(qreal ratio);
   void SetPressState(SpinPressState state);
   void GlyphChanged();
   bool Contains(int x, int y) const { return x >= 0 && x <= Width() && y >= 0 && y <= Height(); }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/runtime/platform_services.h"
 #include "widgets/entry/num_spin_button.h"
 #include "widgets/entry/num_up_down.h"
@@ -110,6 +111,7 @@ void TNumSpinEdit::SetButtonKind(TSpinButtonKind v) {
 }
 
 void TNumSpinEdit::Change() {
+  if (AccessibilityListens(this)) NotifyAccessibleValue(this, double(Value()));
   if (suppress_change_) return;
   TCustomEdit::Change();
 }

@@ -92,6 +92,9 @@ class TNumSpinEdit : public TCustomEdit {
   void StepUp();
   void StepDown();
 
+  // A spin box whose value is Value; it is typed into like the field.
+  QAccessibleInterface* CreateAccessible() override;
+
   // The typed-text limit on what a cut or paste may do.
   void CutToClipboard() override;
   void PasteFromClipboard() override;

@@ -27,6 +27,7 @@ struct TStyledSelectorItem {
   TSelectorItemType ItemType = itAutoSizeButton;
   TColor BackGroundColor = clNone;  // a square inside the cell, 3 pixels in from its edges
   int Tag = 0;
+  std::string AccessibleName;  // what assistive technology calls the cell; empty: the caption
 };
 
 // The cells of a selector, in order.

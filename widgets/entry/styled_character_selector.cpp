@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "framework/raster/canvas.h"
+#include "framework/text/text.h"
 #include "widgets/entry/styled_selector_panel.h"
 
 namespace bitcalc::widgets {
@@ -47,6 +48,9 @@ void TStyledCharacterSelector::FillItems(TStyledSelectorItems& items) {
     item.ItemType = itAutoSizeButton;
     item.Caption = std::string(1, ch);
     item.CaptionAlignment = taCenter;
+    // Read out as its code, then the character itself where it shows as one.
+    item.AccessibleName = std::to_string(std::uint8_t(ch));
+    if (StartsWithPrintable(FromCp1250(item.Caption))) item.AccessibleName += " " + item.Caption;
   }
 }
 

@@ -147,6 +147,7 @@ void TStyledCustomSelector::CopyItemsToPanel() {
     cell.Selectable = item.Selectable;
     cell.ItemType = item.ItemType;
     cell.BackGroundColor = item.BackGroundColor;
+    cell.AccessibleName = item.AccessibleName;
   }
   if (selected_index_ < 0)
     panel_->SetPanelItemIndex(-1);

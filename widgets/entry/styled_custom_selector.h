@@ -107,6 +107,8 @@ class TStyledCustomSelector : public TCustomControl {
 
   // Opens the grid, or closes it when it is open.
   void DropDown();
+  // A drop-down button, pressed where a click opens the grid.
+  QAccessibleInterface* CreateAccessible() override;
   // Takes the grid's pick; the grid runs it after every pick, with the
   // drop-down already hidden.
   void PickItem();

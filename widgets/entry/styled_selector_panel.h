@@ -83,6 +83,8 @@ class TStyledSelectorPanel : public TStyledCustomSelectorPanel {
   // around them.
   void LayoutCells();
   int CellAt(int x, int y) const;
+  // A list of the cells, each picked by a click on it.
+  QAccessibleInterface* CreateAccessible() override;
 
   // Draws cell i now, or, when it is neither hot nor pressed and not
   // immediate, has it repainted later.

@@ -70,10 +70,7 @@ bool TMarkupLayout::Run(const std::string& text, std::string& anchor, int& width
   const TPenStyle penStyle = canvas_.Pen().Style();
 
   markup_ = PrepareMarkup(text);
-  // A lone '&' between spaces would otherwise hide and underline the space
-  // after it; such a text is taken literally throughout.
-  flags_ = DT_SINGLELINE | DT_BOTTOM | DT_EXPANDTABS |
-           (markup_.find(" & ") != std::string::npos ? DT_NOPREFIX : 0u);
+  flags_ = DT_SINGLELINE | DT_BOTTOM | DT_EXPANDTABS | (ShownLiterally(markup_) ? DT_NOPREFIX : 0u);
 
   TMarkupState state;
   state.Font = base_;

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <utility>
 
+#include "framework/text/draw_text.h"
+#include "framework/text/text.h"
+
 namespace bitcalc::widgets {
 
 namespace {
@@ -106,6 +109,40 @@ std::string ShowChunk(std::string_view chunk) {
   ReplaceAll(s, "&lt;", '<');
   ReplaceAll(s, "&gt;", '>');
   return s;
+}
+
+bool ShownLiterally(const std::string& prepared) {
+  return prepared.find(" & ") != std::string::npos;
+}
+
+QString MarkupPlainText(const std::string& text) {
+  const std::string markup = PrepareMarkup(text);
+  const bool literal = ShownLiterally(markup);
+  QString plain;
+  bool hidden = false;
+  for (std::size_t pos = 0; pos < markup.size();) {
+    if (markup[pos] == '<') {
+      const std::size_t close = markup.find('>', pos);
+      const std::size_t end = close == std::string::npos ? markup.size() : close + 1;
+      const TMarkupTag tag(std::string_view(markup).substr(pos, end - pos));
+      if (tag.StartsWith("<BR"))
+        plain += u'\n';
+      else if (tag.StartsWith("<Z"))
+        hidden = true;
+      else if (tag.StartsWith("</Z"))
+        hidden = false;
+      pos = end;
+      continue;
+    }
+    const std::size_t end = std::min(markup.find('<', pos), markup.size());
+    if (!hidden) {
+      const QString shown =
+          framework::FromCp1250(ShowChunk(std::string_view(markup).substr(pos, end - pos)));
+      plain += literal ? shown : framework::StripPrefixes(shown);
+    }
+    pos = end;
+  }
+  return plain;
 }
 
 long long ReadMarkupNumber(std::string_view text, bool* complete) {

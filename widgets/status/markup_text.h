@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -20,6 +21,15 @@ std::string PrepareMarkup(const std::string& text);
 
 // A run of text as it shows: "&nbsp;" a space, "&lt;" '<' and "&gt;" '>'.
 std::string ShowChunk(std::string_view chunk);
+
+// Whether prepared markup is shown literally, with no '&' prefixes: a lone
+// '&' between spaces would otherwise hide and underline the space after it.
+bool ShownLiterally(const std::string& prepared);
+
+// What markup shows, as plain text to read out: the tags left out (a line
+// break tag as a line break, hidden text dropped), entities and prefixes
+// resolved as the layout resolves them.
+QString MarkupPlainText(const std::string& text);
 
 // Numbers in tags are read up to the first character that is not a digit:
 // decimal, or hexadecimal after a leading '$' or 'x'. No digits read 0, and a

@@ -78,6 +78,9 @@ class TStyledOfficeStatusBar : public TCustomControl {
   // Whether the mouse at (x, y) goes through to the window behind.
   bool IsTransparentAt(int x, int y) const;
 
+  // A status bar whose panels (or simple panel) read as the plain text they show.
+  QAccessibleInterface* CreateAccessible() override;
+
   TAnchorEvent OnAnchorClick;
   TAnchorEvent OnAnchorEnter;
   TAnchorEvent OnAnchorExit;

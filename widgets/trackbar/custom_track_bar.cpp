@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "framework/accessibility/accessible_control.h"
+
 namespace bitcalc::widgets {
 
 namespace {
@@ -130,6 +132,7 @@ void TCustomTrackBar::SetPosition(int v) {
   }
   InvalidateRect(area);
   if (track_label_->Visible()) InvalidateRect(LabelRect(l));
+  NotifyAccessibleValue(this, position_);
   Changed();
 }
 

@@ -103,9 +103,16 @@ class TCustomTrackBar : public TCustomControl {
   // The arrow keys step the value instead of moving the focus.
   unsigned DialogCode() const override { return DLGC_WANTARROWS; }
 
+  // A slider whose value reads as ValueText(Position), set by dragging the thumb.
+  QAccessibleInterface* CreateAccessible() override;
+  // How a value reads out: its number, unless OnGetValueText gives a text.
+  std::string ValueText(int value);
+
   TNotifyEvent OnChange;
   TDrawTickEvent OnDrawTick;
   TGetTrackHintEvent OnGetTrackHint;
+  // May replace the text a value reads out as (the same shape as the hint's).
+  TGetTrackHintEvent OnGetValueText;
 
  protected:
   virtual void RepeatTimerTick();

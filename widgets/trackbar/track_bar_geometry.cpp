@@ -161,6 +161,19 @@ int DragPosition(const TTrackLayout& l, int x, int y) {
   return RoundHalfEven(along / length * Span(l) + l.Min);
 }
 
+TPoint DragPointFor(const TTrackLayout& l, int value) {
+  const TPoint centre = ThumbRect(l, value).Centre();
+  const TRect track = TrackRect(l);
+  for (int d = 0; d <= Along1(l, track) - Along0(l, track); ++d) {
+    for (const int along : {d, -d}) {
+      const TPoint p =
+          l.Vertical() ? TPoint{centre.X, centre.Y + along} : TPoint{centre.X + along, centre.Y};
+      if (DragPosition(l, p.X, p.Y) == value) return p;
+    }
+  }
+  return centre;
+}
+
 TRect UnionRect(const TRect& a, const TRect& b) {
   if (a.IsEmpty()) return b;
   if (b.IsEmpty()) return a;

@@ -61,6 +61,9 @@ int TickOffset(const TTrackLayout& l, int value);
 
 // The value a thumb dragged to (x, y) stands for, before clamping.
 int DragPosition(const TTrackLayout& l, int x, int y);
+// A point to drag the thumb to for value (in Min..Max): the one nearest the
+// middle of the thumb shown at value where DragPosition gives value.
+TPoint DragPointFor(const TTrackLayout& l, int value);
 
 // The smallest rectangle holding both (kNoRect counts as nothing).
 TRect UnionRect(const TRect& a, const TRect& b);

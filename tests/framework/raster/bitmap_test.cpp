@@ -97,3 +97,31 @@ TEST(Bitmap, LoadsFromAnImageComposedOverWhite) {
   copy.Assign(bmp);
   EXPECT_EQ(copy.Image(), bmp.Image());
 }
+
+// A buffer for a screen of device pixel ratio 2: canvas pixels are 2 x 2
+// blocks, and it goes onto targets by its size in canvas pixels.
+TEST(Bitmap, AtRatioTwoEveryCanvasPixelIsABlockOfFourDevicePixels) {
+  TBitmap bmp(3, 2, 2);
+  EXPECT_EQ(bmp.Width(), 3);
+  EXPECT_EQ(bmp.Image().size(), QSize(6, 4));
+  bmp.Canvas().Brush().SetColor(clRed);
+  bmp.Canvas().FillRect({1, 0, 2, 1});
+  bmp.SetPixel(2, 1, clBlue);
+  EXPECT_EQ(InkBox(bmp, clWhite), QRect(2, 0, 4, 4));
+  EXPECT_EQ(CountColor(bmp, clRed, QRect(2, 0, 2, 2)), 4);
+  EXPECT_EQ(CountColor(bmp, clBlue, QRect(4, 2, 2, 2)), 4);
+  EXPECT_EQ(bmp.Pixel(1, 0), clRed);
+  EXPECT_EQ(bmp.Canvas().Pixel(2, 1), clBlue);
+
+  TBitmap target(4, 4);
+  target.Canvas().CopyRect({0, 0, 2, 2}, bmp, {1, 0, 2, 1});  // one canvas pixel, doubled
+  EXPECT_EQ(CountColor(target, clRed), 4);
+  target.Canvas().Draw(1, 2, bmp);
+  EXPECT_EQ(target.Pixel(3, 3), clBlue);
+  EXPECT_EQ(InkBox(target, clWhite), QRect(0, 0, 4, 4));
+
+  bmp.SetDevicePixelRatio(1);  // keeps the picture
+  EXPECT_EQ(bmp.Image().size(), QSize(3, 2));
+  EXPECT_EQ(bmp.Pixel(1, 0), clRed);
+  EXPECT_EQ(bmp.Pixel(2, 1), clBlue);
+}
