@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <stdexcept>
 #include <string>
 
@@ -171,6 +172,8 @@ void TForm1::CreateWindowedComponents() {
     auto* b = Place<TButton>(this, Numbered("Button", k), spec.Bounds);
     SetOwnFont(b, *spec.Font);
     b->SetCaption(std::string(spec.Caption));
+    b->setAccessibleName(Latin1(spec.AccessibleName));
+    b->Widget()->setAccessibleName(b->accessibleName());  // the part that takes the focus
     b->SetTabOrder(spec.TabOrder);
     b->SetParent(this);
     Button[k - 1] = b;

@@ -96,17 +96,17 @@ const std::array<TFieldSpec, 4> kFields{{
 // clang-format on
 
 const std::array<TButtonSpec, 11> kButtons{{
-    {{312, 8, 337, 25}, "<<", &kSans13Bold, 6},       // rotate A left
-    {{312, 24, 337, 41}, ">>", &kSans13Bold, 7},      // rotate A right
-    {{312, 96, 337, 113}, "<<", &kSans13Bold, 8},     // rotate B left
-    {{312, 112, 337, 129}, ">>", &kSans13Bold, 9},    // rotate B right
-    {{336, 8, 361, 25}, "not", &kWindowFont, 10},     // invert A
-    {{336, 24, 361, 41}, "res", &kWindowFont, 11},    // reset A
-    {{336, 96, 361, 113}, "not", &kWindowFont, 12},   // invert B
-    {{336, 112, 361, 129}, "res", &kWindowFont, 13},  // reset B
-    {{232, 55, 249, 71}, "<>", &kWindowFont, 14},     // swap the nibbles of A's low byte
-    {{96, 55, 113, 71}, "<>", &kWindowFont, 15},      // swap the nibbles of A's high byte
-    {{160, 71, 185, 87}, "<>", &kWindowFont, 17},     // swap A's bytes
+    {{312, 8, 337, 25}, "<<", &kSans13Bold, 6, "Rotate A left"},
+    {{312, 24, 337, 41}, ">>", &kSans13Bold, 7, "Rotate A right"},
+    {{312, 96, 337, 113}, "<<", &kSans13Bold, 8, "Rotate B left"},
+    {{312, 112, 337, 129}, ">>", &kSans13Bold, 9, "Rotate B right"},
+    {{336, 8, 361, 25}, "not", &kWindowFont, 10, "Invert A"},
+    {{336, 24, 361, 41}, "res", &kWindowFont, 11, "Reset A"},
+    {{336, 96, 361, 113}, "not", &kWindowFont, 12, "Invert B"},
+    {{336, 112, 361, 129}, "res", &kWindowFont, 13, "Reset B"},
+    {{232, 55, 249, 71}, "<>", &kWindowFont, 14, "Swap the nibbles of A's low byte"},
+    {{96, 55, 113, 71}, "<>", &kWindowFont, 15, "Swap the nibbles of A's high byte"},
+    {{160, 71, 185, 87}, "<>", &kWindowFont, 17, "Swap A's bytes"},
 }};
 
 const std::array<TSelectorSpec, 4> kSelectors{{

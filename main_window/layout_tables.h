@@ -116,6 +116,7 @@ struct TButtonSpec {
   std::string_view Caption;
   const TFontSpec* Font;
   int TabOrder;
+  std::string_view AccessibleName;  // what the button does, for a screen reader
 };
 extern const std::array<TButtonSpec, 11> kButtons;
 

@@ -33,7 +33,7 @@ class TButton : public TWinControl {
   bool DialogKey(std::uint16_t key, TShiftState shift) override;
   void SetBounds(int left, int top, int width, int height) override;
 
-  // The platform button inside, for tests.
+  // The platform button inside: the part that takes the focus.
   QPushButton* Widget() const;
 
  protected:

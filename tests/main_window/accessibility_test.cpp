@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QPushButton>
 #include <vector>
 
 #include "tests/main_window/calculator_fixture.h"
@@ -55,6 +56,14 @@ TEST_F(Accessibility, NamesRolesAndStatesOfTheWindowsControls) {
                         names[std::size_t(i)].c_str()});
   controls.push_back({form->BitLED[0], QAccessible::CheckBox, "Result bit 0"});
   controls.push_back({form->BitLED[15], QAccessible::CheckBox, "Result bit 15"});
+  // Buttons are read out by what they do, from the part that takes the focus.
+  for (const auto& [button, name] : {std::pair{form->Button[0], "Rotate A left"},
+                                     std::pair{form->Button[10], "Swap A's bytes"}}) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(button->Widget());
+    ASSERT_NE(i, nullptr);
+    EXPECT_EQ(i->role(), QAccessible::Button);
+    EXPECT_EQ(Name(i), name);
+  }
   for (const Expected& e : controls) {
     QAccessibleInterface* i = Of(e.control);
     ASSERT_NE(i, nullptr) << e.name;
