@@ -30,9 +30,9 @@ std::unique_ptr<TForm1> ShownWindow() {
 // chain: the switch toggles, its handler copies the switches into A's row and
 // sets the decimal field, whose change handler stores the row and sets the
 // hexadecimal twin (its handler runs nested), the row goes back onto the
-// switches, and the evaluation sets the LEDs and the twenty readouts. The
-// window is never shown, so nothing paints: the controls skip their direct
-// drawing and their invalidations are dropped.
+// switches, and each of the three handlers evaluates, setting the LEDs and the
+// twenty readouts. The window is never shown, so nothing paints: the controls
+// skip their direct drawing and their invalidations are dropped.
 void BM_SwitchClick(benchmark::State& state) {
   CreateBoolStore();
   TForm1 form(nullptr);

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Runs the monkey test (tests/main_window/monkey_test.cpp) in the sanitizer
 # build, which it builds first when needed.
-#   tools/monkey.sh [events] [seed]      default: 2000000 events, seed from the clock
-# The seed is printed; passing it again replays the same run. A failure prints
+#   tools/monkey.sh [events] [seed]      default: 2000000 events, seed from the
+#                                        clock (or BITCALC_MONKEY_SEED)
+# The seed is printed with the command that replays the run. A failure prints
 # the last events before it.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/tools/sanitizers.sh"
 events="${1:-2000000}"
-seed="${2:-$(date -u +%Y%m%d%H%M)}"
+seed="${2:-${BITCALC_MONKEY_SEED:-$(date -u +%Y%m%d%H%M)}}"
 
 asan_build main_window_tests >/dev/null
+echo "monkey: seed $seed; tools/monkey.sh $events $seed replays this run"
 start=$SECONDS
 # The headless platform says so each time a hint window asks to be raised or
 # shaped; those lines are left out.
