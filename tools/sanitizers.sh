@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that build or run with AddressSanitizer and
 # UndefinedBehaviorSanitizer: the options every such run uses, and the
 # sanitizer build of the tests and the program in build-asan.
