@@ -1,5 +1,7 @@
 #include "main_window/form1.h"
 
+#include <QIcon>
+#include <QPixmap>
 #include <stdexcept>
 #include <string>
 
@@ -11,6 +13,7 @@
 #include "framework/standard/shape.h"
 #include "main_window/layout_tables.h"
 #include "main_window/stored_settings.h"
+#include "resources/program_icon.h"
 #include "widgets/bits/bit_led.h"
 #include "widgets/bits/bit_toggle_switch.h"
 #include "widgets/entry/num_spin_edit.h"
@@ -59,6 +62,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   SetPosition(poScreenCenter);
   SetClientSize(kClientWidth, kClientHeight);
   SetColor(kWindowColor);
+  setWindowIcon(QIcon(QPixmap::fromImage(resources::ProgramIcon())));
   CreateGraphicComponents();
   CreateWindowedComponents();
   CreateStatusArea();

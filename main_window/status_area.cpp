@@ -77,7 +77,7 @@ const std::array<TPanelSpec, 3> kPanels{{
      false},
     {65,
      psLight,
-     u"<b>Freeware</b>",
+     u"<b>Gratis</b>",
      u"Oprogramowanie bezpłatne",
      {u"Kalkulator liczb 16-bitowych", u"Do użytku prywatnego i firmowego",
       u"Bez rejestracji i bez reklam", u"Niczego nie zapisuje na dysku"},

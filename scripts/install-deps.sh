@@ -8,10 +8,10 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick xdotool
   desktop-file-utils appstream
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
-  clang libclang-rt-14-dev valgrind xdotool
+  clang libclang-rt-14-dev valgrind
 )
 
 missing=()

@@ -20,8 +20,12 @@ void Erase(std::vector<TComponent*>& list, TComponent* c) {
 
 }  // namespace
 
+// A component made while its owner's layout is being applied takes its stored
+// settings as part of that layout, so it is loading until the owner is done.
 TComponent::TComponent(TComponent* owner) {
-  if (owner) owner->Insert(this);
+  if (!owner) return;
+  owner->Insert(this);
+  if (owner->IsLoading()) state_ |= csLoading;
 }
 
 TComponent::~TComponent() {

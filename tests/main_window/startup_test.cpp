@@ -1,4 +1,7 @@
+#include "framework/raster/bitmap.h"
 #include "tests/main_window/calculator_fixture.h"
+#include "widgets/entry/styled_character_selector.h"
+#include "widgets/status/markup_renderer.h"
 
 namespace {
 
@@ -34,6 +37,27 @@ TEST(Startup, TheFlatFieldsThatSizeThemselvesShrinkTo28AndTheDecimalOfAStays30) 
     EXPECT_FALSE(e->Ctl3D());
     EXPECT_EQ(e->Height(), 28) << e->Name();
   }
+}
+
+// The components the layout places take their stored bounds even where a
+// setting made later (the track bar's orientation) would otherwise move them.
+TEST(Startup, WindowedComponentsStandWhereTheLayoutPutsThem) {
+  CreateBoolStore();
+  TForm1 form(nullptr);
+  const std::pair<const TControl*, QRect> expected[] = {
+      {form.StyledTrackBar1, {8, 156, 49, 133}},
+      {form.NumSpinEdit4, {368, 10, 97, 30}},
+      {form.NumSpinEdit5, {472, 10, 81, 28}},
+      {form.NumSpinEdit1, {368, 98, 97, 28}},
+      {form.NumSpinEdit2, {472, 98, 81, 28}},
+      {form.Button[10], {160, 71, 25, 16}},
+      {form.as2, {584, 10, 9, 27}},
+      {form.ad1, {0, 305, 645, 19}},
+      {form.BitToggleSwitch[15], {40, 8, 17, 33}},
+      {form.BitLED[8], {344, 160, 25, 33}},
+      {form.GradientLabel[11], {168, 226, 193, 23}}};
+  for (const auto& [control, bounds] : expected)
+    EXPECT_EQ(control->geometry(), bounds) << control->Name();
 }
 
 using Window = CalculatorTest;
@@ -90,6 +114,27 @@ TEST_F(Window, TheStatusTextRotatesEveryFiveSeconds) {
     EXPECT_EQ(panel().rfind(expected[tick], 0), 0u) << "after " << 5 * (tick + 1) << " s";
     EXPECT_EQ(form->StatusRotation, tick % 3 + 1);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The second panel's text must fit its text frame, (464, 3)-(523, 17), in the
+// bar's own font: 59 pixels wide, laid out in 58.
+TEST(Startup, TheSecondStatusPanelTextFitsItsFrame) {
+  CreateBoolStore();
+  TForm1 form(nullptr);
+  TBitmap bitmap(1, 1);
+  bitmap.Canvas().Font().Assign(form.ad1->Font());
+  std::string anchor;
+  int width = 0;
+  int height = 0;
+  DrawMarkup(bitmap.Canvas(), form.ad1->Panels()[1].Text(), {464, 3, 523, 17}, mmLayoutOnly, -1, -1,
+             true, clBlue, true, nullptr, nullptr, anchor, width, height);
+  EXPECT_LE(width, 59);
+  EXPECT_GT(width, 30);
+  EXPECT_LE(height, 14);
 }
 
 }  // namespace

@@ -65,8 +65,9 @@ TEST(Component, LoadingCoversTheOwnedComponentsAndLoadedFollowsInCreationOrder) 
   Probe owner(nullptr, "Form1", &log);
   auto* a = new Probe(&owner, "A", &log);
   owner.BeginLoading();
+  // Made while the owner loads: loading as well, as a layout's components are.
   auto* b = new Probe(&owner, "B", &log);
-  b->BeginLoading();
+  EXPECT_TRUE(b->IsLoading());
   EXPECT_TRUE(owner.IsLoading());
   EXPECT_TRUE(a->IsLoading());
   owner.EndLoading();
