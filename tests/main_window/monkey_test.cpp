@@ -357,6 +357,10 @@ TEST_F(Monkey, RandomInputKeepsTheWindowInStep) {
       ADD_FAILURE() << "seed " << seed_ << ", last events:\n" << Log();
       break;
     }
+    if ((event_ + 1) % 100000 == 0) {
+      std::printf("monkey: %ld events, slowest input so far %.1f ms\n", event_ + 1, slowest_);
+      std::fflush(stdout);
+    }
   }
   std::printf("monkey: done, %d evaluations, a hint up after %ld events, slowest input %.1f ms\n",
               form->EvaluationCount(), hints, slowest_);
