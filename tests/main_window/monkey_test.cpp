@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QWheelEvent>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -260,11 +261,22 @@ class Monkey : public CalculatorTest {
   // another state than its operand's row until that operand's next input.
   void MaybeStale(const QWidget* control) {
     for (int k = 1; k <= 32; ++k)
-      if (form->BitToggleSwitch[k - 1] == control) (k <= 16 ? staleA_ : staleB_) = true;
+      if (form->BitToggleSwitch[k - 1] == control) (k <= 16 ? a_ : b_).stale = true;
   }
 
+  // What is known of an operand from one input to the next.
+  struct Operand {
+    bool stale = false;  // its switches may show another state, see MaybeStale
+    // After the last input: the row, and the decimal and hexadecimal fields.
+    std::uint16_t row = 0;
+    std::array<TSpinValue, 2> value{};
+    std::array<bool, 2> empty{};
+  };
+
   // The states the program allows to differ from the row, written down:
-  // - a field with no text: the row and the twin keep their state;
+  // - a field emptied: the row and the twin keep the state they had, which
+  //   may be the one below, even after the focus has left; while it stays
+  //   empty they may also come into step again;
   // - a field holding a typed value outside 0-65535 while it keeps the
   //   focus: the row holds that value modulo 65536 or, when the twin's text
   //   changed, the twin's clamped value;
@@ -273,9 +285,10 @@ class Monkey : public CalculatorTest {
   // Texts that stay unformatted ("ff", "05", pasted text that is no number)
   // agree by value, which is what is compared.
   void ExpectOperandInStep(const char* which, std::uint16_t row, TNumSpinEdit* decimal,
-                           TNumSpinEdit* hex, std::uint16_t switches, bool& stale) {
+                           TNumSpinEdit* hex, std::uint16_t switches, Operand& known) {
+    const std::array<TNumSpinEdit*, 2> fields{decimal, hex};
     TNumSpinEdit* holding = nullptr;
-    for (TNumSpinEdit* f : {decimal, hex}) {
+    for (TNumSpinEdit* f : fields) {
       const TSpinValue v = f->Value();
       if (form->focusWidget() == f->Editor() && !f->Text().empty() && (v < 0 || v > 65535))
         holding = f;
@@ -286,21 +299,34 @@ class Monkey : public CalculatorTest {
       const auto clamped = std::uint16_t(v < 0 ? 0 : 65535);
       EXPECT_TRUE(row == modulo || row == clamped) << which << " holding " << holding->Text();
     } else {
-      for (TNumSpinEdit* f : {decimal, hex}) {
+      for (int i = 0; i < 2; ++i) {
+        TNumSpinEdit* f = fields[i];
         if (f->Text().empty()) continue;
-        EXPECT_EQ(f->Value(), row) << which << " " << f->Name();
+        if (!fields[1 - i]->Text().empty()) {
+          EXPECT_EQ(f->Value(), row) << which << " " << f->Name();
+          continue;
+        }
+        const bool kept = row == known.row && f->Value() == known.value[i];
+        const bool justEmptied = !known.empty[1 - i];
+        EXPECT_TRUE(kept || (!justEmptied && f->Value() == row))
+            << which << " " << f->Name() << " beside its emptied twin";
       }
     }
-    if (switches == row) stale = false;
-    if (!stale) {
+    known.row = row;
+    for (int i = 0; i < 2; ++i) {
+      known.value[i] = fields[i]->Value();
+      known.empty[i] = fields[i]->Text().empty();
+    }
+    if (switches == row) known.stale = false;
+    if (!known.stale) {
       EXPECT_EQ(switches, row) << which << " switches";
     }
   }
 
   void ExpectAllowedStates() {
     ExpectReadoutsFresh();
-    ExpectOperandInStep("A", A(), form->NumSpinEdit4, form->NumSpinEdit5, SwitchesA(), staleA_);
-    ExpectOperandInStep("B", B(), form->NumSpinEdit1, form->NumSpinEdit2, SwitchesB(), staleB_);
+    ExpectOperandInStep("A", A(), form->NumSpinEdit4, form->NumSpinEdit5, SwitchesA(), a_);
+    ExpectOperandInStep("B", B(), form->NumSpinEdit1, form->NumSpinEdit2, SwitchesB(), b_);
   }
 
   // Ends the processing of one input and starts the next. Processor time, not
@@ -332,8 +358,8 @@ class Monkey : public CalculatorTest {
   long event_ = 0;
   double lapStart_ = 0;
   double slowest_ = 0;
-  bool staleA_ = false;
-  bool staleB_ = false;
+  Operand a_;
+  Operand b_;
   std::deque<std::string> log_;
 };
 
