@@ -2,9 +2,7 @@
 
 #include <QImage>
 
-#include "framework/raster/bitmap.h"
 #include "widgets/status/gradient_label.h"
-#include "widgets/status/markup_renderer.h"
 
 using namespace bitcalc::framework;
 using namespace bitcalc::widgets;
@@ -31,40 +29,5 @@ void BM_GradientLabelPaint(benchmark::State& state) {
   if (image.pixel(0, 0) != qRgb(128, 255, 255)) state.SkipWithError("the label did not paint");
 }
 BENCHMARK(BM_GradientLabelPaint);
-
-// The three panels of the status bar, side by side: each measured (as the
-// bar does for aligned text and for the link under the mouse) and painted.
-void BM_StatusPanelsMarkup(benchmark::State& state) {
-  struct Panel {
-    int left;
-    int width;
-    std::string text;
-  };
-  const Panel panels[] = {
-      {0, 460,
-       "<b>Rodazu</b> system sterowania i pomiar\xF3w dla amator\xF3w i profesjonalist\xF3w"},
-      {460, 65, "<b>Freeware</b>"},
-      {525, 100, " <a href=\"https://bitcalc.example.org/\">bitcalc.example.org</a>"},
-  };
-  TBitmap bitmap(625, 18);
-  TCanvas& canvas = bitmap.Canvas();
-  canvas.Font().SetName("Tahoma");
-  canvas.Font().SetHeight(-11);
-  canvas.Font().SetColor(RGB(9, 32, 97));
-  canvas.Brush().SetStyle(bsClear);
-  std::string anchor;
-  int width = 0, height = 0;
-  for (auto _ : state) {
-    for (const Panel& p : panels) {
-      const TRect frame{p.left + 4, 2, p.left + p.width - 2, 18};
-      DrawMarkup(canvas, p.text, frame, mmLayoutOnly, 0, 0, true, clBlue, false, nullptr, nullptr,
-                 anchor, width, height);
-      DrawMarkup(canvas, p.text, frame, mmPaint, 0, 0, true, clBlue, false, nullptr, nullptr,
-                 anchor, width, height);
-    }
-    benchmark::DoNotOptimize(&bitmap);
-  }
-}
-BENCHMARK(BM_StatusPanelsMarkup);
 
 }  // namespace

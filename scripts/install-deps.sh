@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils imagemagick xdotool
   desktop-file-utils appstream
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
+  clang libclang-rt-14-dev valgrind
 )
 
 missing=()

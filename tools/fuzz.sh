@@ -24,9 +24,7 @@ else
 fi
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
+source "$root/tools/sanitizers.sh"
 for name in "${names[@]}"; do
   work="$(mktemp -d "/tmp/fuzz-$name.XXXXXX")"
   echo "== $name: ${seconds}s, scratch corpus $work"

@@ -9,22 +9,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "tests/support/shown_form.h"
+#include "tests/support/thread_time.h"
 
 using namespace bitcalc::framework;
 
 namespace {
-
-// The processor time of this thread, which other work on the machine does not stretch.
-double ThreadMs() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 // An edit that records every change notification with the text it saw.
 class RecordingEdit : public TEdit {
