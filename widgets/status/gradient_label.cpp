@@ -87,9 +87,12 @@ TRect TGradientLabel::LineRect(const TRect& client) const {
   return l;
 }
 
-void TGradientLabel::DrawLine(TCanvas& canvas, const TRect& client, int captionWidth) {
+void TGradientLabel::DrawLine(TCanvas& canvas, const TRect& client) {
   const TRect l = LineRect(client);
   if (transparent_text_) {
+    TRect measured = client;
+    canvas.DrawText(CaptionText(Caption()), measured, DT_CALCRECT);
+    const int captionWidth = measured.Width();
     int gap = l.Left + (l.Width() - captionWidth) / 2;
     if (Alignment() == taLeftJustify) gap = l.Left + indent_;
     if (Alignment() == taRightJustify) gap = l.Right - captionWidth - indent_;
@@ -106,8 +109,6 @@ void TGradientLabel::DrawLine(TCanvas& canvas, const TRect& client, int captionW
 void TGradientLabel::Paint() {
   TCanvas& canvas = *Canvas();
   const TRect client = ClientRect();
-  TRect measured = client;
-  canvas.DrawText(CaptionText(Caption()), measured, DT_CALCRECT);
   if (!Transparent()) {
     if (color_to_ == clNone || IsLineType()) {
       canvas.Brush().SetStyle(bsSolid);
@@ -118,7 +119,7 @@ void TGradientLabel::Paint() {
                         gradient_type_ == gtFullVertical);
     }
   }
-  if (IsLineType()) DrawLine(canvas, client, measured.Width());
+  if (IsLineType()) DrawLine(canvas, client);
   DrawCaption(canvas, client);
 }
 

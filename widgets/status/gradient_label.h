@@ -49,7 +49,7 @@ class TGradientLabel : public TLabel {
   bool IsLineType() const { return gradient_type_ >= gtBottomLine; }
   unsigned TextFlags() const;
   TRect LineRect(const TRect& client) const;
-  void DrawLine(TCanvas& canvas, const TRect& client, int captionWidth);
+  void DrawLine(TCanvas& canvas, const TRect& client);
   void DrawCaption(TCanvas& canvas, const TRect& client);
   void DrawTurnedCaption(TCanvas& canvas, const TRect& r);
 
