@@ -16,10 +16,8 @@ using namespace bitcalc::framework;
 // afresh, so a hint costs nothing until it shows.
 class TEncodedPicture {
  public:
-  const std::string& Bytes() const { return bytes_; }
   void LoadFromBytes(std::string bytes) { bytes_ = std::move(bytes); }
   void Clear() { bytes_.clear(); }
-  bool Empty() const { return bytes_.empty(); }
 
   // The decoded picture; null when the bytes are not a picture.
   QImage Decode() const;
