@@ -34,8 +34,7 @@ void PaintOfficeContent(TCanvas& canvas, int width, int height, const TStyledOff
                      : DrawLine(canvas, info.Title, Rect(t.Left + 4, t.Top, width - 4, height));
   t.Top += th + th / 3;
 
-  const TSize picture = info.Picture.Size();
-  info.Picture.Draw(canvas, t.Left + 4, t.Top);
+  const TSize picture = info.Picture.Draw(canvas, t.Left + 4, t.Top);
   canvas.Font().SetStyle(regular);
   TRect notes = Rect(t.Left + picture.cx + 8, t.Top, width - 8, height);
   const int nh = canvas.DrawText(info.NotesText(), notes, DT_WORDBREAK);
@@ -49,10 +48,8 @@ void PaintOfficeContent(TCanvas& canvas, int width, int height, const TStyledOff
   t.Top += 4;
   canvas.Font().SetStyle(regular | fsBold);
   int textLeft = t.Left + 4;
-  if (const TSize help = hint.HintHelpPicture().Size(); help.cx > 0) {
-    hint.HintHelpPicture().Draw(canvas, textLeft, t.Top);
+  if (const TSize help = hint.HintHelpPicture().Draw(canvas, textLeft, t.Top); help.cx > 0)
     textLeft += help.cx + 4;
-  }
   DrawLine(canvas, hint.HintHelpText(), Rect(textLeft, t.Top, width - 4, height));
 }
 

@@ -22,16 +22,17 @@ TSize TEncodedPicture::Size() const {
   return {image.width(), image.height()};
 }
 
-void TEncodedPicture::Draw(TCanvas& canvas, int x, int y) const {
+TSize TEncodedPicture::Draw(TCanvas& canvas, int x, int y) const {
   const QImage image = Decode();
-  if (image.isNull()) return;
-  if (!IsWindowsBitmap(bytes_)) {
+  if (image.isNull()) return {0, 0};
+  if (IsWindowsBitmap(bytes_)) {
+    TBitmap bitmap;
+    bitmap.LoadFromImage(image);
+    canvas.DrawTransparent(x, y, bitmap, bitmap.Pixel(0, bitmap.Height() - 1));
+  } else {
     canvas.StretchDraw(Rect(x, y, x + image.width(), y + image.height()), image);
-    return;
   }
-  TBitmap bitmap;
-  bitmap.LoadFromImage(image);
-  canvas.DrawTransparent(x, y, bitmap, bitmap.Pixel(0, bitmap.Height() - 1));
+  return {image.width(), image.height()};
 }
 
 std::string TStyledHintInfo::NotesText() const {

@@ -23,10 +23,11 @@ class TEncodedPicture {
   QImage Decode() const;
   // 0 x 0 when the bytes are not a picture.
   TSize Size() const;
-  // Draws the picture at its natural size. A Windows bitmap leaves out every
-  // pixel of its bottom-left pixel's colour; other formats blend by their
-  // own alpha channel.
-  void Draw(TCanvas& canvas, int x, int y) const;
+  // Draws the picture at its natural size and returns that size (0 x 0 when
+  // the bytes are not a picture). A Windows bitmap leaves out every pixel of
+  // its bottom-left pixel's colour; other formats blend by their own alpha
+  // channel.
+  TSize Draw(TCanvas& canvas, int x, int y) const;
 
   friend bool operator==(const TEncodedPicture&, const TEncodedPicture&) = default;
 
