@@ -72,10 +72,11 @@ void TStyledOfficeStatusBar::MouseMove(TShiftState shift, int x, int y) {
 
 void TStyledOfficeStatusBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TCustomControl::MouseDown(button, shift, x, y);
-  if (y > 0 && y < Height()) SetPressedPanel(PanelAt(x));
-  if (button == mbLeft && OnPanelClick) OnPanelClick(this, PanelAt(x));
-  if (button == mbRight && OnPanelRightClick) OnPanelRightClick(this, PanelAt(x));
-  if (button == mbLeft && (shift & ssDouble) && OnPanelDblClick) OnPanelDblClick(this, PanelAt(x));
+  const int i = PanelAt(x);
+  if (y > 0 && y < Height()) SetPressedPanel(i);
+  if (button == mbLeft && OnPanelClick) OnPanelClick(this, i);
+  if (button == mbRight && OnPanelRightClick) OnPanelRightClick(this, i);
+  if (button == mbLeft && (shift & ssDouble) && OnPanelDblClick) OnPanelDblClick(this, i);
   const std::string a = AnchorAt(x, y);
   if (OpensOutside(a))
     OpenUrl(a);
