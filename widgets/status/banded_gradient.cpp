@@ -34,22 +34,23 @@ double BandStep(const TRect& r, int n, bool vertical) {
   return double(Extent(r, vertical)) / std::max(1, n);
 }
 
+TColor BandColor(TColor c1, TColor c2, int i, int n) {
+  auto channel = [&](int a, int b) { return a + int(Share(i, b - a, n)); };
+  return RGB(channel(GetRValue(c1), GetRValue(c2)), channel(GetGValue(c1), GetGValue(c2)),
+             channel(GetBValue(c1), GetBValue(c2)));
+}
+
 void DrawBandedGradient(TCanvas& canvas, const TRect& r, TColor c1, TColor c2, int n, bool vertical,
                         int bandLength, bool cutAtEdge) {
   n = std::max(1, n);
   const TColor from = ColorToRGB(c1);
   const TColor to = ColorToRGB(c2);
-  const int dr = GetRValue(to) - GetRValue(from);
-  const int dg = GetGValue(to) - GetGValue(from);
-  const int db = GetBValue(to) - GetBValue(from);
   const std::int64_t extent = Extent(r, vertical);
   const std::int64_t nearEdge = vertical ? r.Top : r.Left;
   const std::int64_t farEdge = vertical ? r.Bottom : r.Right;
   canvas.Brush().SetStyle(bsSolid);
   for (int i = 0; i < n; ++i) {
-    const TColor color =
-        RGB(GetRValue(from) + int(Share(i, dr, n)), GetGValue(from) + int(Share(i, dg, n)),
-            GetBValue(from) + int(Share(i, db, n)));
+    const TColor color = BandColor(from, to, i, n);
     const std::int64_t start = nearEdge + Share(i, extent, n);
     std::int64_t end = start + bandLength;
     if (cutAtEdge) end = std::min(end, farEdge);

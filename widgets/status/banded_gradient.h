@@ -20,4 +20,7 @@ void DrawBandedGradient(TCanvas& canvas, const TRect& r, TColor c1, TColor c2, i
 // The step between band starts, extent / n, as a real number.
 double BandStep(const TRect& r, int n, bool vertical);
 
+// The colour of band i of n from c1 to c2, both already resolved to RGB.
+TColor BandColor(TColor c1, TColor c2, int i, int n);
+
 }  // namespace bitcalc::widgets

@@ -36,12 +36,10 @@ void DrawGradient(TCanvas& canvas, TColor c1, TColor c2, int n, const TRect& r, 
   // band is more than a pixel long.
   c1 = ColorToRGB(c1);
   c2 = ColorToRGB(c2);
+  const double step = BandStep(r, n, true);
   for (int i = 0; i < n; ++i) {
-    auto channel = [&](int a, int b) { return a + RoundHalfEven(double(i) * (b - a) / n); };
-    canvas.Pen().SetColor(RGB(channel(GetRValue(c1), GetRValue(c2)),
-                              channel(GetGValue(c1), GetGValue(c2)),
-                              channel(GetBValue(c1), GetBValue(c2))));
-    const int y = r.Top + RoundHalfEven(i * BandStep(r, n, true));
+    canvas.Pen().SetColor(BandColor(c1, c2, i, n));
+    const int y = r.Top + RoundHalfEven(i * step);
     canvas.MoveTo(r.Left, y);
     canvas.LineTo(r.Right, y + length);
   }
