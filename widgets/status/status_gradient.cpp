@@ -45,21 +45,22 @@ void DrawGradient(TCanvas& canvas, TColor c1, TColor c2, int n, const TRect& r, 
   }
 }
 
-void DrawMirrorGradient(TCanvas& canvas, const TRect& g, TColor color, TColor colorTo,
-                        TColor mirror, TColor mirrorTo, TColor border) {
+void DrawMirrorGradient(TCanvas& canvas, const TRect& g, const TGlossColors& colors) {
   constexpr int kSteps = 128;
-  if (color != clNone) {
-    if (mirror == clNone) {
-      DrawGradient(canvas, color, colorTo, kSteps, g, true);
+  if (colors.Color != clNone) {
+    if (colors.ColorMirror == clNone) {
+      DrawGradient(canvas, colors.Color, colors.ColorTo, kSteps, g, true);
     } else {
       const int m = g.Top + g.Height() / 2;
-      DrawGradient(canvas, color, colorTo, kSteps, Rect(g.Left, g.Top, g.Right, m), true);
-      DrawGradient(canvas, mirror, mirrorTo, kSteps, Rect(g.Left, m, g.Right, g.Bottom), true);
+      DrawGradient(canvas, colors.Color, colors.ColorTo, kSteps, Rect(g.Left, g.Top, g.Right, m),
+                   true);
+      DrawGradient(canvas, colors.ColorMirror, colors.ColorMirrorTo, kSteps,
+                   Rect(g.Left, m, g.Right, g.Bottom), true);
     }
   }
-  if (border == clNone) return;
+  if (colors.BorderColor == clNone) return;
   canvas.Brush().SetStyle(bsSolid);
-  canvas.Brush().SetColor(border);
+  canvas.Brush().SetColor(colors.BorderColor);
   canvas.FrameRect(g);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/raster/canvas.h"
+#include "widgets/status/gloss_background.h"
 
 namespace bitcalc::widgets {
 
@@ -20,11 +21,10 @@ TColor BlendColor(TColor c1, TColor c2, int p);
 // drawn as a line per band instead, from (Left, y) to (Right, y + length).
 void DrawGradient(TCanvas& canvas, TColor c1, TColor c2, int n, const TRect& r, bool vertical);
 
-// A glossy background: the upper half of g from color to colorTo and the lower
-// half from mirror to mirrorTo in 128 bands each, or all of g from color to
-// colorTo when mirror is clNone; nothing when color is clNone. Then a
-// one-pixel frame around g unless border is clNone.
-void DrawMirrorGradient(TCanvas& canvas, const TRect& g, TColor color, TColor colorTo,
-                        TColor mirror, TColor mirrorTo, TColor border);
+// A glossy background: the upper half of g from Color to ColorTo and the lower
+// half from ColorMirror to ColorMirrorTo in 128 bands each, or all of g from
+// Color to ColorTo when ColorMirror is clNone; nothing when Color is clNone.
+// Then a one-pixel frame around g unless BorderColor is clNone.
+void DrawMirrorGradient(TCanvas& canvas, const TRect& g, const TGlossColors& colors);
 
 }  // namespace bitcalc::widgets

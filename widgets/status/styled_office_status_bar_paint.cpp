@@ -44,8 +44,7 @@ void TStyledOfficeStatusBar::PaintPanel(TCanvas& canvas, int i, TRect p) {
   const TGlossColors& colors = look.Colors(state);
   TRect g = p;
   if (i > 0) g.Left += 2;
-  DrawMirrorGradient(canvas, g, colors.Color, colors.ColorTo, colors.ColorMirror,
-                     colors.ColorMirrorTo, colors.BorderColor);
+  DrawMirrorGradient(canvas, g, colors);
   if (i > 0) PaintPanelSeparator(canvas, p, look.ColorTo());
 
   p.Left += 2;
@@ -64,8 +63,7 @@ void TStyledOfficeStatusBar::PaintSimplePanel(TCanvas& canvas) {
   const TGlossBackground& look = styler.PanelAppearanceLight();
   TRect p = Rect(1, 0, Width() - 1, Height() - 1);
   if (styler_ && styler.BorderColor() != clNone) p = p.Inflated(0, -1);
-  DrawMirrorGradient(canvas, p, look.Color(), look.ColorTo(), look.ColorMirror(),
-                     look.ColorMirrorTo(), look.BorderColor());
+  DrawMirrorGradient(canvas, p, look.Colors(gsNormal));
   canvas.Font().Assign(Font());
   canvas.Font().SetStyle(look.TextStyle());
   canvas.Font().SetColor(look.TextColor());
