@@ -39,16 +39,9 @@ QString Latin1(std::string_view text) {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// Gives control a font of its own in one change; the window's font is
-// inherited as it is.
+// Gives control a font of its own; the window's font is inherited as it is.
 void SetOwnFont(TControl* control, const TFontSpec& spec) {
-  if (!spec.Name) return;
-  TFont font;
-  font.SetName(spec.Name);
-  font.SetHeight(spec.Height);
-  font.SetStyle(spec.Style);
-  font.SetColor(spec.Color);
-  control->Font().Assign(font);
+  if (spec.Name) AssignFont(control->Font(), spec);
 }
 
 template <typename T>

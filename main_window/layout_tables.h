@@ -34,6 +34,8 @@ inline constexpr TFontSpec kArial21BoldMaroon{"Arial", -21, framework::fsBold, f
 inline constexpr TFontSpec kSans16Bold{"MS Sans Serif", -16, framework::fsBold,
                                        framework::clWindowText};
 inline constexpr TFontSpec kSans13{"MS Sans Serif", -13, 0, framework::clWindowText};
+inline constexpr TFontSpec kSans16{"MS Sans Serif", -16, 0, framework::clWindowText};
+inline constexpr TFontSpec kTahoma8{"Tahoma", -11, 0, framework::clWindowText};
 inline constexpr TFontSpec kSans13Bold{"MS Sans Serif", -13, framework::fsBold,
                                        framework::clWindowText};
 

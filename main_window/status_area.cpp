@@ -7,6 +7,7 @@
 #include "framework/text/text.h"
 #include "main_window/form1.h"
 #include "main_window/layout_tables.h"
+#include "main_window/stored_settings.h"
 #include "resources/resource_file.h"
 #include "widgets/status/status_bar_styler.h"
 #include "widgets/status/styled_office_hint.h"
@@ -133,10 +134,7 @@ void TForm1::CreateStatusArea() {
 
   StyledOfficeHint1 = new TStyledOfficeHint(this);
   StyledOfficeHint1->SetName("StyledOfficeHint1");
-  TFont hintFont;
-  hintFont.SetName("Tahoma");
-  hintFont.SetHeight(-11);
-  StyledOfficeHint1->Font().Assign(hintFont);
+  AssignFont(StyledOfficeHint1->Font(), kTahoma8);
   StyledOfficeHint1->SetHintColor(15524577);    // RGB 225, 226, 236
   StyledOfficeHint1->SetHintColorTo(11769496);  // RGB 152, 150, 179
   StyledOfficeHint1->SetHintWidth(240);

@@ -1,5 +1,6 @@
 #include "main_window/stored_settings.h"
 
+#include "framework/text/font.h"
 #include "widgets/bits/bit_led.h"
 #include "widgets/bits/bit_toggle_switch.h"
 #include "widgets/entry/styled_character_selector.h"
@@ -9,6 +10,15 @@ namespace bitcalc::main_window {
 
 using namespace bitcalc::framework;
 using namespace bitcalc::widgets;
+
+void AssignFont(TFont& target, const TFontSpec& spec) {
+  TFont font;
+  font.SetName(spec.Name);
+  font.SetHeight(spec.Height);
+  font.SetStyle(spec.Style);
+  font.SetColor(spec.Color);
+  target.Assign(font);
+}
 
 void ApplyStoredSwitchSettings(TBitToggleSwitch& s, int statusBit) {
   TBitSBevel& bevel = s.BevelOuter();
@@ -77,11 +87,7 @@ void ApplyStoredSelectorSettings(TStyledCharacterSelector& s) {
   s.SetColorDown(11900292);      // RGB 132, 149, 181
   s.SetColorHot(14073525);       // RGB 181, 190, 214
   s.SetColorDropDown(16251129);  // RGB 249, 248, 247
-  TFont font;
-  font.SetName("MS Sans Serif");
-  font.SetHeight(-16);
-  font.SetColor(clWindowText);
-  s.CharFont().Assign(font);
+  AssignFont(s.CharFont(), kSans16);
   s.SetDropDownButton(true);
   s.SetStyle(ssButton);
   s.SetCharacters("abcdefghijklmnopqrstuvwxyz");

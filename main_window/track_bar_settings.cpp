@@ -26,15 +26,6 @@ void ApplyGlossColours(TTrackBarGlossPart& part) {
   part.SetColorMirrorDownTo(5021693);  // RGB 253, 159, 76
 }
 
-// Tahoma 8 pt in the window text colour, given in one change.
-void SetTahoma8(TFont& target) {
-  TFont font;
-  font.SetName("Tahoma");
-  font.SetHeight(-11);
-  font.SetColor(clWindowText);
-  target.Assign(font);
-}
-
 }  // namespace
 
 void ApplyStoredTrackBarSettings(TStyledTrackBar& t) {
@@ -87,11 +78,11 @@ void ApplyStoredTrackBarSettings(TStyledTrackBar& t) {
   ticks.SetColorDisabled(clBlack);
   ticks.SetSize(8);
   ticks.SetSpacing(12);
-  SetTahoma8(ticks.Font());
+  AssignFont(ticks.Font(), kTahoma8);
 
   TTrackBarLabel& label = t.TrackLabel();
   label.SetFormat("Pos: %d");
-  SetTahoma8(label.Font());
+  AssignFont(label.Font(), kTahoma8);
 }
 
 }  // namespace bitcalc::main_window

@@ -1,7 +1,6 @@
 #include "framework/accessibility/accessible_control.h"
 #include "framework/accessibility/accessible_part.h"
 #include "framework/text/text.h"
-#include "widgets/entry/selector_geometry.h"
 #include "widgets/entry/styled_custom_selector.h"
 #include "widgets/entry/styled_selector_panel.h"
 
@@ -29,10 +28,8 @@ class TAccessibleSelector : public TAccessibleControl {
   }
   void doAction(const QString& name) override {
     if (name != pressAction()) return TAccessibleControl::doAction(name);
-    TStyledCustomSelector* s = Selector();
-    const TSelectorParts parts = SelectorParts(
-        s->Width(), s->Height(), s->DropDownButton() || s->Style() == ssCombo, s->DropDownWidth());
-    ClickControl(s, (parts.HasDropDownPart ? parts.DR : parts.R).Centre());
+    const TSelectorParts parts = Selector()->Parts();
+    ClickControl(Selector(), (parts.HasDropDownPart ? parts.DR : parts.R).Centre());
   }
 
  private:

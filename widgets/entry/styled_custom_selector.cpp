@@ -5,7 +5,6 @@
 
 #include "framework/raster/canvas.h"
 #include "widgets/entry/selector_drop_down_window.h"
-#include "widgets/entry/selector_geometry.h"
 #include "widgets/entry/selector_paint.h"
 
 namespace bitcalc::widgets {
@@ -192,7 +191,7 @@ void TStyledCustomSelector::PaintContent(TCanvas& canvas, const TRect& br, const
 void TStyledCustomSelector::Paint() {
   if (!hot_track_ || (drop_state_ != kClosed && drop_state_ != kOpen)) return;
   TCanvas& c = *Canvas();
-  const TSelectorParts p = SelectorParts(Width(), Height(), HasDropDownPart(), drop_down_width_);
+  const TSelectorParts p = Parts();
   const auto separator = [&] {
     c.MoveTo(p.DR.Left, 0);
     c.LineTo(p.DR.Left, Height());

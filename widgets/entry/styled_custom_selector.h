@@ -7,6 +7,7 @@
 #include "framework/controls/win_control.h"
 #include "framework/raster/bitmap.h"
 #include "widgets/entry/selector_appearance.h"
+#include "widgets/entry/selector_geometry.h"
 #include "widgets/entry/selector_items.h"
 
 namespace bitcalc::widgets {
@@ -91,6 +92,10 @@ class TStyledCustomSelector : public TCustomControl {
   bool Hot() const { return hot_; }
   bool Pressed() const { return pressed_; }
   int DropDownWidth() const { return drop_down_width_; }
+  // The control's parts at its current size.
+  TSelectorParts Parts() const {
+    return SelectorParts(Width(), Height(), HasDropDownPart(), drop_down_width_);
+  }
   // 0 closed, 2 open.
   std::uint8_t DropState() const { return drop_state_; }
   // The last picked item, -1 before the first pick.

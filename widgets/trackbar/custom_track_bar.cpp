@@ -34,14 +34,12 @@ TCustomTrackBar::TCustomTrackBar(TComponent* owner)
   thumb_->OnChange = repaint;
   slider_->OnChange = repaint;
   buttons_->OnChange = repaint;
-  tick_mark_->OnChange = [this](TObject*) {
+  const auto remeasure = [this](TObject*) {
     MeasureTexts();
     Invalidate();
   };
-  track_label_->OnChange = [this](TObject*) {
-    MeasureTexts();
-    Invalidate();
-  };
+  tick_mark_->OnChange = remeasure;
+  track_label_->OnChange = remeasure;
   MeasureTexts();
 }
 

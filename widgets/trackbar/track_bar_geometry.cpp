@@ -46,6 +46,17 @@ int HalfThumb(const TTrackLayout& l) {
   return l.ThumbWidth > 0 ? l.ThumbWidth / 2 : 0;
 }
 
+// The buttons sit at the ends of the inner rectangle, centred on the thumb's
+// path: the minimum one at the bottom (vertical) or left, the maximum one at
+// the other end.
+TRect ButtonRect(const TTrackLayout& l, bool maxButton) {
+  if (l.ButtonsExtent <= 0) return kNoRect;
+  const TRect inner = InnerRect(l);
+  const int across0 = Across0(l, ThumbRect(l, l.Min)) + (l.ThumbSize - l.ButtonSize) / 2;
+  const int along0 = maxButton == l.Vertical() ? Along0(l, inner) : Along1(l, inner) - l.ButtonSize;
+  return Make(l, across0, along0, across0 + l.ButtonSize, along0 + l.ButtonSize);
+}
+
 }  // namespace
 
 TRect InnerRect(const TTrackLayout& l) {
@@ -124,25 +135,12 @@ TRect LabelRect(const TTrackLayout& l) {
   return Make(l, across0, Along0(l, inner), across0 + l.LabelExtent, Along1(l, inner));
 }
 
-// The buttons sit at the ends of the inner rectangle, centred on the thumb's
-// path: the minimum one at the bottom (vertical) or left, the maximum one at
-// the other end.
 TRect MinButtonRect(const TTrackLayout& l) {
-  if (l.ButtonsExtent <= 0) return kNoRect;
-  const TRect inner = InnerRect(l), thumb = ThumbRect(l, l.Min);
-  const int across0 = Across0(l, thumb) + (l.ThumbSize - l.ButtonSize) / 2;
-  if (l.Vertical())
-    return Make(l, across0, inner.Bottom - l.ButtonSize, across0 + l.ButtonSize, inner.Bottom);
-  return Make(l, across0, inner.Left, across0 + l.ButtonSize, inner.Left + l.ButtonSize);
+  return ButtonRect(l, false);
 }
 
 TRect MaxButtonRect(const TTrackLayout& l) {
-  if (l.ButtonsExtent <= 0) return kNoRect;
-  const TRect inner = InnerRect(l), thumb = ThumbRect(l, l.Min);
-  const int across0 = Across0(l, thumb) + (l.ThumbSize - l.ButtonSize) / 2;
-  if (l.Vertical())
-    return Make(l, across0, inner.Top, across0 + l.ButtonSize, inner.Top + l.ButtonSize);
-  return Make(l, across0, inner.Right - l.ButtonSize, across0 + l.ButtonSize, inner.Right);
+  return ButtonRect(l, true);
 }
 
 int TickOffset(const TTrackLayout& l, int value) {
