@@ -174,9 +174,11 @@ void TCanvas::Figure(int left, int top, int right, int bottom, int cornerW, int 
   if (top > bottom) std::swap(top, bottom);
   const TRect box{left, top, right, bottom};
   const bool outlined = !pen_.IsClear();
+  // Without an outline the figure is the interior alone, which stops one
+  // pixel short of the right and bottom edges.
+  const TRect inside = outlined ? box : TRect{left, top, right - 1, bottom - 1};
   if (cornerW <= 0 || cornerH <= 0) {
     // Square corners: the fill is one rectangle and the outline at most four.
-    const TRect inside = outlined ? box : TRect{left, top, right - 1, bottom - 1};
     if (!brush_.IsClear() && !inside.IsEmpty())
       p->fillRect(inside.ToQRect(), ToQColor(brush_.Color()));
     if (outlined)
@@ -184,12 +186,8 @@ void TCanvas::Figure(int left, int top, int right, int bottom, int cornerW, int 
         p->fillRect(side.ToQRect(), ToQColor(pen_.Color()));
     return;
   }
-  if (!brush_.IsClear()) {
-    // Without an outline the figure is the interior alone, which stops one
-    // pixel short of the right and bottom edges.
-    const TRect inside = outlined ? box : TRect{left, top, right - 1, bottom - 1};
+  if (!brush_.IsClear())
     FillSpans(p, RoundRectFill(inside, cornerW, cornerH), ToQColor(brush_.Color()));
-  }
   if (outlined)
     FillSpans(p, RoundRectOutline(box, cornerW, cornerH, pen_.Width()), ToQColor(pen_.Color()));
 }

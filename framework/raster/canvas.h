@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
 #include <QTransform>

@@ -105,8 +105,11 @@ FaceTables ReadFaceTables(const TFontFile& file) {
 
 // The tables do not depend on the size, so they are read once per face. A
 // bold or italic request may be served by another file of the family.
-const FaceTables& TablesFor(const QString& family, bool bold, bool italic) {
+const FaceTables& TablesFor(const std::string& name, TFontStyles style) {
   static std::map<std::tuple<QString, bool, bool>, FaceTables> cache;
+  const QString family = ResolveFontFamily(name);
+  const bool bold = (style & fsBold) != 0;
+  const bool italic = (style & fsItalic) != 0;
   const auto key = std::make_tuple(family, bold, italic);
   auto it = cache.find(key);
   if (it == cache.end())
@@ -144,8 +147,7 @@ int TFont::PixelHeight() const {
   if (height_ == 0) return kDefaultEm;
   // A positive height is the cell (ascent + descent); the em is the part of
   // it that the design's em square takes up.
-  const FaceTables& t =
-      TablesFor(ResolveFontFamily(name_), (style_ & fsBold) != 0, (style_ & fsItalic) != 0);
+  const FaceTables& t = TablesFor(name_, style_);
   if (!t.valid) return height_;
   return std::max(1, RoundHalfEven(double(height_) * t.unitsPerEm / (t.winAscent + t.winDescent)));
 }
@@ -171,8 +173,7 @@ QFont TFont::ToQFont() const {
 // is whatever part of the hhea line gap the win values do not already cover. For Tahoma at an
 // 11-pixel em (2049 + 423 units of 2048) that is 11 + 2 = 13 pixels with no leading.
 TTextMetric TFont::Metrics() const {
-  const bool bold = (style_ & fsBold) != 0;
-  const FaceTables& t = TablesFor(ResolveFontFamily(name_), bold, (style_ & fsItalic) != 0);
+  const FaceTables& t = TablesFor(name_, style_);
   TTextMetric m;
   if (!t.valid) {
     const QFontMetrics qm(ToQFont());
