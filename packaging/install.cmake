@@ -7,6 +7,18 @@ install(FILES ${_pkg}/${BITCALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATA
 install(FILES ${_pkg}/${BITCALC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${_pkg}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
+# Manual pages of section 1: the version filled in, compressed as Debian
+# installs them. The uncompressed page stays in the build folder for checks.
+function(bitcalc_man_page name)
+  set(_page ${CMAKE_BINARY_DIR}/man/${name}.1)
+  configure_file(${PROJECT_SOURCE_DIR}/docs/man/${name}.1 ${_page} @ONLY)
+  add_custom_command(OUTPUT ${_page}.gz COMMAND gzip -9nkf ${_page} DEPENDS ${_page}
+                     COMMENT "Compressing the manual page ${name}(1)")
+  add_custom_target(man_${name} ALL DEPENDS ${_page}.gz)
+  install(FILES ${_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+bitcalc_man_page(bitcalc)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bitcalc)
 set(CPACK_PACKAGE_VERSION ${BITCALC_VERSION})
