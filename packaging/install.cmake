@@ -1,15 +1,10 @@
 # Desktop integration and the Debian package. Included last from the top-level
 # CMakeLists.txt, so every install rule exists before CPack reads them.
-set(BITCALC_APP_ID org.example.BitCalc)
 set(_pkg ${CMAKE_CURRENT_LIST_DIR})
 
 install(FILES ${_pkg}/${BITCALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_pkg}/${BITCALC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${_pkg}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-
-# The newest release in the metainfo is the package version, so the two never disagree.
-file(STRINGS ${_pkg}/${BITCALC_APP_ID}.metainfo.xml _release REGEX "<release version=" LIMIT_COUNT 1)
-string(REGEX REPLACE ".*version=\"([^\"]+)\".*" "\\1" BITCALC_VERSION "${_release}")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bitcalc)
