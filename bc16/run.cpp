@@ -76,11 +76,10 @@ class TRunner {
   TRunner(const TOptions& options, std::FILE* out, std::FILE* err)
       : options_(options), output_(out), err_(err) {}
 
-  // One line's result, or an empty one when it cannot be evaluated.
+  // One expression's result; nothing when it cannot be evaluated.
   bool Evaluate(std::string_view text, std::string_view where) {
     const TParsed<TExpression> parsed = ParseExpression(text);
     if (!parsed.Value) {
-      if (options_.Output) output_.Text() += '\n';
       Error(std::string(where) + parsed.Error);
       return false;
     }
@@ -103,13 +102,15 @@ class TRunner {
       ++number;
       if (number > 1 && !options_.Output) output_.Text() += '\n';
       const std::string where = "line " + std::to_string(number) + ": ";
+      bool lineGood = false;
       if (lines.Cut()) {
-        if (options_.Output) output_.Text() += '\n';
         Error(where + "line longer than " + std::to_string(TLineReader::kLongest) + " bytes");
-        good = false;
       } else {
-        good = Evaluate(*line, where) && good;
+        lineGood = Evaluate(*line, where);
       }
+      // A bad line leaves its value's line empty, so outputs stay aligned with inputs.
+      if (!lineGood && options_.Output) output_.Text() += '\n';
+      good = good && lineGood;
       output_.FlushIfLarge();
     }
     if (lines.Failed()) {
