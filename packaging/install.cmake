@@ -1,6 +1,5 @@
 # Desktop integration and the Debian package. Included last from the top-level
 # CMakeLists.txt, so every install rule exists before CPack reads them.
-set(BITCALC_APP_ID org.example.BitCalc)
 set(_pkg ${CMAKE_CURRENT_LIST_DIR})
 
 install(FILES ${_pkg}/${BITCALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
