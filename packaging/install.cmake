@@ -6,6 +6,23 @@ install(FILES ${_pkg}/${BITCALC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATA
 install(FILES ${_pkg}/${BITCALC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${_pkg}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
+# Every manual page in packaging/man goes to its section, compressed as
+# Debian's policy asks (gzip -9n: no name or time stamp, so builds repeat).
+file(GLOB _man_pages CONFIGURE_DEPENDS ${_pkg}/man/*.[1-9])
+set(_man_outputs)
+foreach(_page ${_man_pages})
+  get_filename_component(_name ${_page} NAME)
+  string(REGEX REPLACE ".*\\.([1-9])$" "\\1" _section ${_name})
+  set(_out ${PROJECT_BINARY_DIR}/man/${_name}.gz)
+  add_custom_command(OUTPUT ${_out}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+                     COMMAND gzip -9n -c ${_page} > ${_out}
+                     DEPENDS ${_page})
+  install(FILES ${_out} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${_section})
+  list(APPEND _man_outputs ${_out})
+endforeach()
+add_custom_target(man_pages ALL DEPENDS ${_man_outputs})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bitcalc)
 set(CPACK_PACKAGE_VERSION ${BITCALC_VERSION})
@@ -19,7 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Two operands are set bit by bit on lever switches, typed as decimal or
 hexadecimal numbers, or picked as characters. Eight operations, from
 division to bitwise complement, show their result at once on sixteen LEDs
-and as decimal, hexadecimal, character, nibble and byte readouts.")
+and as decimal, hexadecimal, character, nibble and byte readouts. The
+bc16 command evaluates the same operations from a terminal or a script.")
 # The libraries are what the binary lists as NEEDED (libQt6Widgets, libQt6Gui,
 # libQt6Core, libstdc++, libgcc_s, libm and libc), with the lowest versions
 # dpkg-shlibdeps derives from the symbols it uses; tools/check_deb_install.sh
