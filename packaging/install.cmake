@@ -38,14 +38,16 @@ hexadecimal numbers, or picked as characters. Eight operations, from
 division to bitwise complement, show their result at once on sixteen LEDs
 and as decimal, hexadecimal, character, nibble and byte readouts. The
 bc16 command evaluates the same operations from a terminal or a script.")
-# The libraries are what the binary lists as NEEDED (libQt6Widgets, libQt6Gui,
-# libQt6Core, libstdc++, libgcc_s, libm and libc), with the lowest versions
-# dpkg-shlibdeps derives from the symbols it uses; tools/check_deb_install.sh
+# The libraries are what the binaries list as NEEDED (libQt6Widgets, libQt6Gui,
+# libQt6Core, libfontconfig, libstdc++, libgcc_s, libm and libc; bc16, with its C++ runtime
+# linked in, only libc), with the lowest versions dpkg-shlibdeps derives from
+# the symbols they use (libc 2.36 for the runtime's arc4random); tools/check_deb_install.sh
 # fails when that derivation names a package missing here. The platform
 # plugins the program needs (xcb, offscreen) ship in libqt6gui6 itself. The
 # fonts are the files the program links into its private font configuration.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.35), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), \
+    "libc6 (>= 2.36), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), \
 libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.2.0), libqt6widgets6 (>= 6.3.0), \
+libfontconfig1 (>= 2.12.6), \
 fonts-liberation, fonts-wine, fonts-dejavu-core")
 include(CPack)
