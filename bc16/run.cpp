@@ -76,11 +76,12 @@ class TRunner {
   TRunner(const TOptions& options, std::FILE* out, std::FILE* err)
       : options_(options), output_(out), err_(err) {}
 
-  // One expression's result; nothing when it cannot be evaluated.
-  bool Evaluate(std::string_view text, std::string_view where) {
+  // One expression's result; nothing when it cannot be evaluated. Errors of
+  // a batch name their line (counted from 1), others pass 0.
+  bool Evaluate(std::string_view text, long line) {
     const TParsed<TExpression> parsed = ParseExpression(text);
     if (!parsed.Value) {
-      Error(std::string(where) + parsed.Error);
+      Error(Where(line) + parsed.Error);
       return false;
     }
     const TOutcome outcome = bc16::Evaluate(*parsed.Value);
@@ -101,12 +102,12 @@ class TRunner {
     while (const auto line = lines.Next()) {
       ++number;
       if (number > 1 && !options_.Output) output_.Text() += '\n';
-      const std::string where = "line " + std::to_string(number) + ": ";
       bool lineGood = false;
       if (lines.Cut()) {
-        Error(where + "line longer than " + std::to_string(TLineReader::kLongest) + " bytes");
+        Error(Where(number) + "line longer than " + std::to_string(TLineReader::kLongest) +
+              " bytes");
       } else {
-        lineGood = Evaluate(*line, where);
+        lineGood = Evaluate(*line, number);
       }
       // A bad line leaves its value's line empty, so outputs stay aligned with inputs.
       if (!lineGood && options_.Output) output_.Text() += '\n';
@@ -129,6 +130,10 @@ class TRunner {
     if (output_.Flush()) return true;
     Error(std::string("cannot write the output: ") + std::strerror(errno));
     return false;
+  }
+
+  static std::string Where(long line) {
+    return line ? "line " + std::to_string(line) + ": " : std::string();
   }
 
   void Error(const std::string& message) {
@@ -157,7 +162,7 @@ int Evaluate(const TOptions& options, std::FILE* in, std::FILE* out, std::FILE* 
   TRunner runner(options, out, err);
   bool good = true;
   if (!options.File) {
-    good = runner.Evaluate(options.Expression, "");
+    good = runner.Evaluate(options.Expression, 0);
   } else if (*options.File == "-") {
     good = runner.Batch(in);
   } else {
