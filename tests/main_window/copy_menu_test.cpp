@@ -115,8 +115,8 @@ TEST_F(CopyMenuTest, OpeningAndClosingIsNotLeavingTheField) {
   PasteOverAll("65535");
   PasteOverAll("70000");  // beside FFFF: outside the range until the field is left
   int changes = 0, exits = 0;
-  form->NumSpinEdit4->OnChange = [&](TObject*) { ++changes; };
-  form->NumSpinEdit4->OnExit = [&](TObject*) { ++exits; };
+  form->NumSpinEdit4->OnChange = [&](bitcalc::framework::TObject*) { ++changes; };
+  form->NumSpinEdit4->OnExit = [&](bitcalc::framework::TObject*) { ++exits; };
   RightPressAt({153, 257});
   ASSERT_NE(Menu(), nullptr);
   CloseMenu();
