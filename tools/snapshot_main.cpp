@@ -6,6 +6,7 @@
 #include "framework/runtime/application.h"
 #include "framework/runtime/platform_setup.h"
 #include "main_window/form1.h"
+#include "app/qt_messages.h"
 #include "app/snapshot.h"
 #include "widgets/entry/num_spin_edit.h"
 #include "widgets/trackbar/styled_track_bar.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
   }
   core::CreateBoolStore();
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  app::FilterQtMessages();
   framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
   framework::FinishQtSetup();
