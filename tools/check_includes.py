@@ -28,8 +28,8 @@ STACK = [
     "resources",
     "widgets",
     "main_window",
-    "tools",
     "app",
+    "tools",
 ]
 # Layers above this point may use the calculator core.
 CORE_USERS = {"main_window", "tools", "app"}
