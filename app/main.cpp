@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
   if (snapshot || !HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!snapshot && !HasDisplay()) snapshot = "bitcalc.png";
 
+  framework::ChooseDefaultPlatform();
   framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
   framework::FinishQtSetup();
