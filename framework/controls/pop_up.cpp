@@ -22,7 +22,7 @@ void OverrideCompositorPlacesPopUps(std::optional<bool> answer) {
 
 void SetPopUpParent(QWidget* popUp, const QWidget* owner) {
   QWindow* parent = owner ? owner->window()->windowHandle() : nullptr;
-  if (!parent) return;
+  if (!parent || !CompositorPlacesPopUps()) return;
   popUp->winId();  // the platform window that carries the transient parent
   if (popUp->windowHandle()->transientParent() != parent)
     popUp->windowHandle()->setTransientParent(parent);

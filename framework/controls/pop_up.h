@@ -18,11 +18,12 @@ bool CompositorPlacesPopUps();
 // the platform again.
 void OverrideCompositorPlacesPopUps(std::optional<bool> answer);
 
-// Makes the window holding owner the transient parent of popUp, a top-level
-// widget about to show: the window system then stacks popUp with that window
-// and, on Wayland, places it relative to it. Without a transient parent Qt
-// lends a pop-up whichever window had the last input, which may belong to
-// another program.
+// Where the compositor places pop-ups, makes the window holding owner the
+// transient parent of popUp, a top-level widget about to show, so that popUp
+// is placed relative to that window. Without one Qt lends a pop-up whichever
+// window had the last input, which may belong to another program. On X the
+// program places its pop-ups itself and the call does nothing: a transient
+// parent there changes how the activation passes between the windows.
 void SetPopUpParent(QWidget* popUp, const QWidget* owner);
 
 }  // namespace bitcalc::framework
