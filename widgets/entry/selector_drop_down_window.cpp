@@ -8,6 +8,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 // Where the compositor keeps pop-ups on the output, the grid is placed as
 // against a work area without edges: always below, left-aligned.
