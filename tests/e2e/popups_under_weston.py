@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The calculator's pop-ups on a real Wayland compositor.
 
-Runs inside an X server larger than 1800 x 1300 (xvfb-run): Weston shows its output as an X window,
-the calculator runs natively on Weston, and xdotool drives Weston's window.
+Runs inside an X server larger than 1800 x 1300 (xvfb-run): Weston shows its
+output as an X window, the calculator runs natively on Weston, and xdotool
+drives Weston's window.
 Every position is read from screenshots of the X root window:
 
 - the character grid of "A low byte" opens below the selector, left-aligned,
@@ -237,17 +238,17 @@ def main():
         # right of it for the grid and below it for the hints.
         for _ in range(8):
             start(program)
-            pointer(*DESKTOP)  # the cursor is drawn into the screenshots
+            # Weston follows the X pointer by its moves from where it last
+            # came into Weston's X window: a fresh entry puts the two in step,
+            # and the cursor, drawn into the screenshots, off the window.
+            pointer(OUTPUT[0] + 20, OUTPUT[1] + 20)
+            pointer(*DESKTOP)
             ox, oy = wait_for("the calculator's window", lambda: locate_window(screen(), refs[0]), 20)
             if ox + ROOM[0] <= OUTPUT[0] and oy + ROOM[1] <= OUTPUT[1]:
                 break
             stop(children.pop())
         else:
             fail("Weston placed the window without room for the grid and the hints eight times")
-        # Weston follows the X pointer by its moves from where it last came
-        # into Weston's X window: a fresh entry puts the two in step.
-        pointer(OUTPUT[0] + 20, OUTPUT[1] + 20)
-        pointer(*DESKTOP)
         # Keys reach Weston while its X window has the X server's focus.
         location = run("xdotool", "getmouselocation", "--shell").decode()
         run("xdotool", "windowfocus", "--sync", location.split("WINDOW=")[1].split()[0])
