@@ -50,4 +50,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.2.0), libqt6widgets6 (>= 6.3.0), \
 libfontconfig1 (>= 2.12.6), \
 fonts-liberation, fonts-wine, fonts-dejavu-core")
+# The program runs on X, also through XWayland on a Wayland desktop, unless
+# QT_QPA_PLATFORM says otherwise; the Wayland plugin serves a session without
+# an X display and a user who asks for Wayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
