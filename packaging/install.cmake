@@ -11,6 +11,21 @@ install(DIRECTORY ${_pkg}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/ico
 file(STRINGS ${_pkg}/${BITCALC_APP_ID}.metainfo.xml _release REGEX "<release version=" LIMIT_COUNT 1)
 string(REGEX REPLACE ".*version=\"([^\"]+)\".*" "\\1" BITCALC_VERSION "${_release}")
 
+# The package's documents: the copyright in Debian's machine-readable format
+# and the changelog, compressed as Debian wants it (best compression, no name
+# or time stamp inside, so the package builds the same twice). The changelog's
+# newest entry must name the release the metainfo names.
+file(STRINGS ${_pkg}/debian/changelog _entry LIMIT_COUNT 1)
+string(REGEX REPLACE "^bitcalc \\(([^)]+)\\).*" "\\1" _changelog_version "${_entry}")
+if(NOT _changelog_version STREQUAL BITCALC_VERSION)
+  message(FATAL_ERROR "packaging/debian/changelog is at ${_changelog_version}, the metainfo at ${BITCALC_VERSION}")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_pkg}/debian/changelog)
+execute_process(COMMAND gzip -9 -n -c ${_pkg}/debian/changelog
+                OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${_pkg}/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bitcalc)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bitcalc)
 set(CPACK_PACKAGE_VERSION ${BITCALC_VERSION})
@@ -26,13 +41,13 @@ hexadecimal numbers, or picked as characters. Eight operations, from
 division to bitwise complement, show their result at once on sixteen LEDs
 and as decimal, hexadecimal, character, nibble and byte readouts.")
 # The libraries are what the binary lists as NEEDED (libQt6Widgets, libQt6Gui,
-# libQt6Core, libstdc++, libgcc_s, libm and libc), with the lowest versions
+# libQt6Core, libfontconfig, libstdc++, libgcc_s, libm and libc), with the lowest versions
 # dpkg-shlibdeps derives from the symbols it uses; tools/check_deb_install.sh
 # fails when that derivation names a package missing here. The platform
 # plugins the program needs (xcb, offscreen) ship in libqt6gui6 itself. The
 # fonts are the files the program links into its private font configuration.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.35), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), \
+    "libc6 (>= 2.35), libfontconfig1 (>= 2.12.6), libgcc-s1 (>= 3.0), libstdc++6 (>= 11), \
 libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.2.0), libqt6widgets6 (>= 6.3.0), \
 fonts-liberation, fonts-wine, fonts-dejavu-core")
 include(CPack)
