@@ -25,11 +25,16 @@ constexpr int kTextPadding = 4;
 // free lists once it is gone.
 constexpr std::size_t kLongText = std::size_t(1) << 16;
 
-// A single-line field takes a text's first line.
-QString FirstLine(const QString& text) {
-  const auto eol =
-      std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
-  return text.first(eol - text.begin());
+// The line editor keeps one undo record per character it inserts, and keeps
+// the room they took until it is destroyed; longer insertions go in without.
+constexpr qsizetype kLongestUndoableInsert = 4096;
+
+// A single-line field takes a text's first line. A text of one line is
+// kept as it is, not copied.
+void KeepFirstLine(QString& text) {
+  const auto eol = std::find_if(text.cbegin(), text.cend(),
+                                [](QChar c) { return c == u'\r' || c == u'\n'; });
+  text.truncate(eol - text.cbegin());
 }
 
 }  // namespace
@@ -166,7 +171,7 @@ void TCustomEdit::PasteText(const QString& text) {
 }
 
 void TCustomEdit::InsertUserText(QString text) {
-  text = FirstLine(text);
+  KeepFirstLine(text);
   if (text.isEmpty()) return;
   const qsizetype kept = field_->text().size() - field_->selectedText().size();
   // Checked before anything else looks at the text, so a flood costs no more
@@ -180,7 +185,14 @@ void TCustomEdit::InsertUserText(QString text) {
     text.truncate(std::max<qsizetype>(0, max_length_ - kept));
     InputRefused();
   }
-  if (!text.isEmpty()) field_->insert(text);
+  if (text.isEmpty()) return;
+  if (text.size() <= kLongestUndoableInsert) return field_->insert(text);
+  // The whole new text at once: the same change, with nothing left to undo.
+  const int start = field_->hasSelectedText() ? field_->selectionStart() : field_->cursorPosition();
+  QString whole = field_->text();
+  whole.replace(start, field_->selectionLength(), text);
+  field_->setText(whole);
+  field_->setCursorPosition(int(start + text.size()));
 }
 
 void TCustomEdit::ReleaseLongTextMemory(std::size_t old_length) {
