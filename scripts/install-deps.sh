@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool xclip
+  dbus dbus-x11
   desktop-file-utils appstream lintian
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
   clang libclang-rt-14-dev valgrind
