@@ -7,6 +7,14 @@
 
 namespace {
 
+// The sanitizer build holds freed memory back on purpose and slows our code
+// but not the toolkit's; time and memory are measured in the others.
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+constexpr bool kMeasured = true;
+#else
+constexpr bool kMeasured = false;
+#endif
+
 // The process's resident memory in megabytes.
 double ResidentMb() {
   std::ifstream statm("/proc/self/statm");
@@ -40,11 +48,15 @@ TEST_F(Flood, ATenMegabytePasteIsRefusedWithABeepAndCostsNeitherTimeNorMemory) {
   Key(Qt::Key_V, Qt::ControlModifier);
   Type("9");
   QApplication::processEvents();
-  EXPECT_LT(ThreadMs() - start, 100.0);
+  if (kMeasured) {
+    EXPECT_LT(ThreadMs() - start, 100.0);
+  }
   EXPECT_EQ(form->NumSpinEdit4->Text(), "9");
   EXPECT_EQ(form->NumSpinEdit5->Text(), "9");
   EXPECT_EQ(spy.Beeps(), 1);
-  EXPECT_LT(ResidentMb() - before, 20.0);
+  if (kMeasured) {
+    EXPECT_LT(ResidentMb() - before, 20.0);
+  }
 }
 
 // The most the field takes from the user goes in whole; "res" then gives the
@@ -57,7 +69,9 @@ TEST_F(Flood, TheMemoryOfAMegabyteTextReturnsAfterReset) {
   Click(form->Button[5]);  // res
   QApplication::processEvents();
   EXPECT_EQ(form->NumSpinEdit4->Text(), "0");
-  EXPECT_LT(ResidentMb() - before, 20.0);
+  if (kMeasured) {
+    EXPECT_LT(ResidentMb() - before, 20.0);
+  }
 }
 
 }  // namespace
