@@ -9,8 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool xclip
-  weston qt6-wayland
-  desktop-file-utils appstream man-db groff-base
+  weston qt6-wayland dbus dbus-x11
+  desktop-file-utils appstream man-db groff-base lintian
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
   clang libclang-rt-14-dev valgrind
 )

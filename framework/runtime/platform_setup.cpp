@@ -7,12 +7,14 @@
 #include <QStyleFactory>
 
 #include "framework/accessibility/accessible_control.h"
+#include "framework/runtime/session_bus.h"
 #include "framework/text/fonts.h"
 
 namespace bitcalc::framework {
 
 void PrepareQtEnvironment() {
   InstallFontConfiguration();
+  HoldBackSessionBusAutolaunch();
   // The device pixel ratio is the desktop's (or QT_SCALE_FACTOR's): widgets
   // keep their layout in logical pixels and the canvas scales what it draws,
   // so a whole ratio draws every pixel as a whole block of device pixels.
@@ -40,6 +42,7 @@ void FinishQtSetup() {
   // so its panels must measure the same on every desktop.
   QApplication::setFont(QFont("Segoe UI", 9), "QTipLabel");
   InstallAccessibility();
+  ReleaseSessionBusHoldLater();
 }
 
 }  // namespace bitcalc::framework
