@@ -69,7 +69,9 @@ TAccessibleControl::~TAccessibleControl() {
 QString TAccessibleControl::text(QAccessible::Text t) const {
   if (t != QAccessible::Name) return QAccessibleWidget::text(t);
   const QString given = widget()->accessibleName();
-  return given.isEmpty() ? OwnName() : given;
+  QString name = given.isEmpty() ? OwnName() : given;
+  if (Control()->OnGetAccessibleName) Control()->OnGetAccessibleName(Control(), name);
+  return name;
 }
 
 QString TAccessibleControl::OwnName() const {
@@ -161,6 +163,12 @@ void NotifyAccessibleValue(TControl* control, const QVariant& value) {
 void NotifyAccessibleName(TControl* control) {
   if (!AccessibilityListens(control)) return;
   QAccessibleEvent event(control, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+void NotifyAccessibleDescription(TControl* control) {
+  if (!AccessibilityListens(control)) return;
+  QAccessibleEvent event(control, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
 }
 

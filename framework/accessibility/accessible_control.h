@@ -77,5 +77,6 @@ bool AccessibilityListens(const TControl* control);
 void NotifyAccessibleState(TControl* control, QAccessible::State changed);
 void NotifyAccessibleValue(TControl* control, const QVariant& value);
 void NotifyAccessibleName(TControl* control);
+void NotifyAccessibleDescription(TControl* control);
 
 }  // namespace bitcalc::framework

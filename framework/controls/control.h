@@ -128,6 +128,9 @@ class TControl : public QWidget, public TComponent {
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;
+  // What a screen reader calls the control, asked each time it reads it:
+  // Name arrives as the window gave it, or else as the control shows it.
+  std::function<void(TObject* Sender, QString& Name)> OnGetAccessibleName;
 
  protected:
   virtual void Paint() {}
