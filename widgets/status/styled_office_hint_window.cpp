@@ -2,6 +2,7 @@
 
 #include <QRegion>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/raster/bitmap.h"
 #include "framework/raster/raster.h"
 #include "framework/runtime/screen.h"
@@ -41,6 +42,8 @@ void TStyledOfficeHintWindow::ActivateHint(const TRect& rect, const std::string&
   hint->AssignDrawingFont(Font());
   setGeometry(r.ToQRect());
   show();
+  // A hint moved to another panel stays shown: its new content is news.
+  NotifyAccessibleName(this);
   busy_ = false;
   update();
 }
