@@ -144,6 +144,8 @@ class TStyledCustomSelector : public TCustomControl {
   void BuildPanel();
   void CopyItemsToPanel();
   void Closed();
+  // Tells a screen reader the grid opened or closed.
+  void ExpansionChanged();
   void PaintContent(TCanvas& canvas, const TRect& br, const TBitmap& glyph);
   void SetPicture(TBitmap& picture, const TBitmap* v);
   bool HasDropDownPart() const { return drop_down_button_ || style_ == ssCombo; }
