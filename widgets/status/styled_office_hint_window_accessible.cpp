@@ -9,35 +9,38 @@ namespace bitcalc::widgets {
 
 namespace {
 
-// The hint shown, as a tool tip: its title is the name and its lines the
-// description; a hint without a title is named by its lines. Without an
-// office hint on the main form the window shows its caption, and is named so.
+// The hint shown, as a tool tip: in the office layout its title is the name
+// and its lines the description, and a hint without a title is named by its
+// lines; a plain hint is named by the text it shows.
 class TAccessibleOfficeHint : public framework::TAccessibleControl {
  public:
   explicit TAccessibleOfficeHint(TStyledOfficeHintWindow* window)
       : TAccessibleControl(window, QAccessible::ToolTip) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description) return Title().isEmpty() ? QString() : Lines();
-    return TAccessibleControl::text(t);
+    if (t != QAccessible::Description) return TAccessibleControl::text(t);
+    const TStyledOfficeHint* hint = Office();
+    return hint && !Title(*hint).isEmpty() ? Lines(*hint) : QString();
   }
 
  protected:
   QString OwnName() const override {
-    if (!MainFormOfficeHint()) return TAccessibleControl::OwnName();
-    return Title().isEmpty() ? Lines() : Title();
+    const TStyledOfficeHint* hint = Office();
+    if (!hint) return TAccessibleControl::OwnName();
+    return Title(*hint).isEmpty() ? Lines(*hint) : Title(*hint);
   }
 
  private:
-  static QString Title() {
+  static const TStyledOfficeHint* Office() {
     const TStyledOfficeHint* hint = MainFormOfficeHint();
-    return hint ? framework::FromCp1250(hint->Content().Title) : QString();
+    return hint && hint->OfficeLayout() ? hint : nullptr;
   }
-  static QString Lines() {
-    const TStyledOfficeHint* hint = MainFormOfficeHint();
-    if (!hint) return {};
+  static QString Title(const TStyledOfficeHint& hint) {
+    return framework::FromCp1250(hint.Content().Title);
+  }
+  static QString Lines(const TStyledOfficeHint& hint) {
     QStringList lines;
-    for (const std::string& note : hint->Content().Notes) lines << framework::FromCp1250(note);
+    for (const std::string& note : hint.Content().Notes) lines << framework::FromCp1250(note);
     return lines.join('\n');
   }
 };
