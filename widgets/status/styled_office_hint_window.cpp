@@ -40,10 +40,15 @@ void TStyledOfficeHintWindow::ActivateHint(const TRect& rect, const std::string&
   if (r.Height() < kMinHeight) r.Bottom = r.Top + kMinHeight;
   // The next proposal is measured in the font the hint is drawn in.
   hint->AssignDrawingFont(Font());
+  const bool wasShown = isVisible();
   setGeometry(r.ToQRect());
   show();
-  // A hint moved to another panel stays shown: its new content is news.
-  NotifyAccessibleName(this);
+  // Qt tells assistive technology nothing of a tool-tip window appearing;
+  // and a hint moved to another panel stays shown, with new content.
+  if (wasShown)
+    NotifyAccessibleName(this);
+  else
+    NotifyAccessibleShown(this);
   busy_ = false;
   update();
 }
