@@ -11,6 +11,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 constexpr int kFaceBands = 16;
