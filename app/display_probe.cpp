@@ -111,4 +111,9 @@ std::string UnreachableDisplay() {
   return Tr("cannot open display '%1', nor Wayland display '%2'", x, wayland);
 }
 
+bool XDisplayAnswers() {
+  const std::string x = Env("DISPLAY");
+  return !x.empty() && XServerAnswers(x);
+}
+
 }  // namespace bitcalc::app

@@ -11,4 +11,7 @@ namespace bitcalc::app {
 // opened.
 std::string UnreachableDisplay();
 
+// Whether DISPLAY names an X server that answers.
+bool XDisplayAnswers();
+
 }  // namespace bitcalc::app

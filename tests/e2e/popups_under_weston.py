@@ -344,6 +344,19 @@ def main():
         if said:
             fail(f"the program said at start: {said}")
         print("by default the program runs on X and says nothing")
+
+        # A Wayland session whose X display is gone: the program stays on
+        # Wayland instead of choosing X and aborting there.
+        env["DISPLAY"] = ":97"
+        stale = subprocess.Popen([program], env=env, stdout=subprocess.PIPE,
+                                 stderr=subprocess.STDOUT)
+        children.append(stale)
+        time.sleep(3)
+        if stale.poll() is not None:
+            fail(f"with a dead X display the program ended ({stale.returncode}): "
+                 f"{stale.stdout.read().decode()}")
+        stop(children.pop())
+        print("with a dead X display the program runs on Wayland")
     finally:
         for child in reversed(children):
             stop(child)
