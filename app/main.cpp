@@ -9,6 +9,7 @@
 #include "framework/runtime/application.h"
 #include "framework/runtime/platform_setup.h"
 #include "main_window/form1.h"
+#include "main_window/language.h"
 #include "tools/snapshot.h"
 
 using namespace bitcalc;
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
   framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
   framework::FinishQtSetup();
+  const main_window::TTranslation translation(main_window::SessionLanguage());
   framework::TApplication application;
   application.Initialize();
   auto form = std::make_unique<main_window::TForm1>(&application);

@@ -6,6 +6,7 @@
 #include "framework/runtime/application.h"
 #include "framework/runtime/platform_setup.h"
 #include "main_window/form1.h"
+#include "main_window/language.h"
 #include "tools/snapshot.h"
 #include "widgets/entry/num_spin_edit.h"
 #include "widgets/trackbar/styled_track_bar.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
   framework::FinishQtSetup();
+  const main_window::TTranslation translation(main_window::SessionLanguage());
   framework::TApplication application;
   main_window::TForm1 form(&application);
   form.NumSpinEdit4->SetValue(values[0]);

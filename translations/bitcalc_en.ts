@@ -1,0 +1,196 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>liczba ze znakiem: </source>
+        <translation>signed number: </translation>
+    </message>
+</context>
+<context>
+    <name>StatusArea</name>
+    <message>
+        <source>&lt;font color=&quot;clwhite&quot;&gt;&lt;b&gt;Rodazu&lt;/b&gt; system sterowania i pomiarów dla amatorów i profesjonalistów</source>
+        <translation>&lt;font color=&quot;clwhite&quot;&gt;&lt;b&gt;Rodazu&lt;/b&gt; control and measurement system for amateurs and professionals</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Revove OEE&lt;/b&gt; system monitorowania pracy maszyn</source>
+        <translation>&lt;b&gt;Revove OEE&lt;/b&gt; machine monitoring system</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;CMMS Varedov&lt;/b&gt; oprogramowanie dla służb utrzymania ruchu</source>
+        <translation>&lt;b&gt;CMMS Varedov&lt;/b&gt; software for maintenance teams</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Rodazu&lt;/b&gt; system sterowania i pomiarów dla amatorów i profesjonalistów</source>
+        <translation>&lt;b&gt;Rodazu&lt;/b&gt; control and measurement system for amateurs and professionals</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Gratis&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Free&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie bezpłatne</source>
+        <translation>Free software</translation>
+    </message>
+    <message>
+        <source>Kalkulator liczb 16-bitowych</source>
+        <translation>A calculator for 16-bit numbers</translation>
+    </message>
+    <message>
+        <source>Do użytku prywatnego i firmowego</source>
+        <translation>For private and business use</translation>
+    </message>
+    <message>
+        <source>Bez rejestracji i bez reklam</source>
+        <translation>No registration, no advertising</translation>
+    </message>
+    <message>
+        <source>Niczego nie zapisuje na dysku</source>
+        <translation>Writes nothing to disk</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie dla przemysłu</source>
+        <translation>Software for industry</translation>
+    </message>
+    <message>
+        <source>Systemy sterowania, oprogramowanie PLC</source>
+        <translation>Control systems, PLC software</translation>
+    </message>
+    <message>
+        <source>Systemy kontroli i wspomagania produkcji</source>
+        <translation>Production monitoring and support systems</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie na zamówienie</source>
+        <translation>Custom software</translation>
+    </message>
+    <message>
+        <source>Zapraszamy</source>
+        <translation>Welcome</translation>
+    </message>
+</context>
+<context>
+    <name>TEditField</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Select &amp;All</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>A bit %1</source>
+        <translation>A bit %1</translation>
+    </message>
+    <message>
+        <source>B bit %1</source>
+        <translation>B bit %1</translation>
+    </message>
+    <message>
+        <source>Result bit %1</source>
+        <translation>Result bit %1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>B decimal</source>
+        <translation>B decimal</translation>
+    </message>
+    <message>
+        <source>B hexadecimal</source>
+        <translation>B hexadecimal</translation>
+    </message>
+    <message>
+        <source>A decimal</source>
+        <translation>A decimal</translation>
+    </message>
+    <message>
+        <source>A hexadecimal</source>
+        <translation>A hexadecimal</translation>
+    </message>
+    <message>
+        <source>Rotate A left</source>
+        <translation>Rotate A left</translation>
+    </message>
+    <message>
+        <source>Rotate A right</source>
+        <translation>Rotate A right</translation>
+    </message>
+    <message>
+        <source>Rotate B left</source>
+        <translation>Rotate B left</translation>
+    </message>
+    <message>
+        <source>Rotate B right</source>
+        <translation>Rotate B right</translation>
+    </message>
+    <message>
+        <source>Invert A</source>
+        <translation>Invert A</translation>
+    </message>
+    <message>
+        <source>Reset A</source>
+        <translation>Reset A</translation>
+    </message>
+    <message>
+        <source>Invert B</source>
+        <translation>Invert B</translation>
+    </message>
+    <message>
+        <source>Reset B</source>
+        <translation>Reset B</translation>
+    </message>
+    <message>
+        <source>Swap the nibbles of A&apos;s low byte</source>
+        <translation>Swap the nibbles of A&apos;s low byte</translation>
+    </message>
+    <message>
+        <source>Swap the nibbles of A&apos;s high byte</source>
+        <translation>Swap the nibbles of A&apos;s high byte</translation>
+    </message>
+    <message>
+        <source>Swap A&apos;s bytes</source>
+        <translation>Swap A&apos;s bytes</translation>
+    </message>
+    <message>
+        <source>A low byte character</source>
+        <translation>A low byte character</translation>
+    </message>
+    <message>
+        <source>A high byte character</source>
+        <translation>A high byte character</translation>
+    </message>
+    <message>
+        <source>B low byte character</source>
+        <translation>B low byte character</translation>
+    </message>
+    <message>
+        <source>B high byte character</source>
+        <translation>B high byte character</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,196 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>Readouts</name>
+    <message>
+        <source>liczba ze znakiem: </source>
+        <translation>liczba ze znakiem: </translation>
+    </message>
+</context>
+<context>
+    <name>StatusArea</name>
+    <message>
+        <source>&lt;font color=&quot;clwhite&quot;&gt;&lt;b&gt;Rodazu&lt;/b&gt; system sterowania i pomiarów dla amatorów i profesjonalistów</source>
+        <translation>&lt;font color=&quot;clwhite&quot;&gt;&lt;b&gt;Rodazu&lt;/b&gt; system sterowania i pomiarów dla amatorów i profesjonalistów</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Revove OEE&lt;/b&gt; system monitorowania pracy maszyn</source>
+        <translation>&lt;b&gt;Revove OEE&lt;/b&gt; system monitorowania pracy maszyn</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;CMMS Varedov&lt;/b&gt; oprogramowanie dla służb utrzymania ruchu</source>
+        <translation>&lt;b&gt;CMMS Varedov&lt;/b&gt; oprogramowanie dla służb utrzymania ruchu</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Rodazu&lt;/b&gt; system sterowania i pomiarów dla amatorów i profesjonalistów</source>
+        <translation>&lt;b&gt;Rodazu&lt;/b&gt; system sterowania i pomiarów dla amatorów i profesjonalistów</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Gratis&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Gratis&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie bezpłatne</source>
+        <translation>Oprogramowanie bezpłatne</translation>
+    </message>
+    <message>
+        <source>Kalkulator liczb 16-bitowych</source>
+        <translation>Kalkulator liczb 16-bitowych</translation>
+    </message>
+    <message>
+        <source>Do użytku prywatnego i firmowego</source>
+        <translation>Do użytku prywatnego i firmowego</translation>
+    </message>
+    <message>
+        <source>Bez rejestracji i bez reklam</source>
+        <translation>Bez rejestracji i bez reklam</translation>
+    </message>
+    <message>
+        <source>Niczego nie zapisuje na dysku</source>
+        <translation>Niczego nie zapisuje na dysku</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie dla przemysłu</source>
+        <translation>Oprogramowanie dla przemysłu</translation>
+    </message>
+    <message>
+        <source>Systemy sterowania, oprogramowanie PLC</source>
+        <translation>Systemy sterowania, oprogramowanie PLC</translation>
+    </message>
+    <message>
+        <source>Systemy kontroli i wspomagania produkcji</source>
+        <translation>Systemy kontroli i wspomagania produkcji</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie na zamówienie</source>
+        <translation>Oprogramowanie na zamówienie</translation>
+    </message>
+    <message>
+        <source>Zapraszamy</source>
+        <translation>Zapraszamy</translation>
+    </message>
+</context>
+<context>
+    <name>TEditField</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Wy&amp;tnij</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Wk&amp;lej</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Zaznacz &amp;wszystko</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>A bit %1</source>
+        <translation>Bit %1 liczby A</translation>
+    </message>
+    <message>
+        <source>B bit %1</source>
+        <translation>Bit %1 liczby B</translation>
+    </message>
+    <message>
+        <source>Result bit %1</source>
+        <translation>Bit %1 wyniku</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Działanie</translation>
+    </message>
+    <message>
+        <source>B decimal</source>
+        <translation>B dziesiętnie</translation>
+    </message>
+    <message>
+        <source>B hexadecimal</source>
+        <translation>B szesnastkowo</translation>
+    </message>
+    <message>
+        <source>A decimal</source>
+        <translation>A dziesiętnie</translation>
+    </message>
+    <message>
+        <source>A hexadecimal</source>
+        <translation>A szesnastkowo</translation>
+    </message>
+    <message>
+        <source>Rotate A left</source>
+        <translation>Obróć A w lewo</translation>
+    </message>
+    <message>
+        <source>Rotate A right</source>
+        <translation>Obróć A w prawo</translation>
+    </message>
+    <message>
+        <source>Rotate B left</source>
+        <translation>Obróć B w lewo</translation>
+    </message>
+    <message>
+        <source>Rotate B right</source>
+        <translation>Obróć B w prawo</translation>
+    </message>
+    <message>
+        <source>Invert A</source>
+        <translation>Zaneguj A</translation>
+    </message>
+    <message>
+        <source>Reset A</source>
+        <translation>Wyzeruj A</translation>
+    </message>
+    <message>
+        <source>Invert B</source>
+        <translation>Zaneguj B</translation>
+    </message>
+    <message>
+        <source>Reset B</source>
+        <translation>Wyzeruj B</translation>
+    </message>
+    <message>
+        <source>Swap the nibbles of A&apos;s low byte</source>
+        <translation>Zamień półbajty młodszego bajtu A</translation>
+    </message>
+    <message>
+        <source>Swap the nibbles of A&apos;s high byte</source>
+        <translation>Zamień półbajty starszego bajtu A</translation>
+    </message>
+    <message>
+        <source>Swap A&apos;s bytes</source>
+        <translation>Zamień bajty A</translation>
+    </message>
+    <message>
+        <source>A low byte character</source>
+        <translation>Znak młodszego bajtu A</translation>
+    </message>
+    <message>
+        <source>A high byte character</source>
+        <translation>Znak starszego bajtu A</translation>
+    </message>
+    <message>
+        <source>B low byte character</source>
+        <translation>Znak młodszego bajtu B</translation>
+    </message>
+    <message>
+        <source>B high byte character</source>
+        <translation>Znak starszego bajtu B</translation>
+    </message>
+</context>
+</TS>
