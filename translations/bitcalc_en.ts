@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Systemy kontroli i wspomagania produkcji</source>
-        <translation>Production monitoring and support systems</translation>
+        <translation>Production control and support systems</translation>
     </message>
     <message>
         <source>Oprogramowanie na zamówienie</source>
