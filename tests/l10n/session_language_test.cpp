@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -89,6 +93,22 @@ class SessionWindow : public ::testing::Test {
       EXPECT_EQ(Spoken(n.Control(*form)), QString::fromUtf8(n.*language));
   }
 
+  // The entries of the menu the field of A's decimal value opens.
+  QStringList EditMenuEntries() {
+    QLineEdit* editor = form->NumSpinEdit4->Editor();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            editor->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(editor, &event);
+    QStringList entries;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible()) {
+        for (const QAction* action : menu->actions())
+          if (!action->isSeparator()) entries << action->text();
+        menu->close();
+      }
+    return entries;
+  }
+
   // The styled hint of status panel i, shown as the user gets it.
   QImage HintOfPanel(int i) {
     const TPoint centre = form->ad1->PanelRect(i).Centre();
@@ -128,6 +148,8 @@ TEST_F(English, IsWhatTheSessionAsksFor) {
   EXPECT_EQ(SessionLanguage(), TLanguage::English);
   EXPECT_TRUE(translation->Installed());
   ExpectSpokenNames(&TSpokenName::English);
+  EXPECT_EQ(EditMenuEntries().join('|').toStdString(),
+            "&Undo|Cu&t|&Copy|&Paste|&Delete|Select &All");
 }
 
 // Every English text of the status bar fits one line of its panel's text
@@ -263,6 +285,8 @@ TEST_F(Polish, IsWhatTheSessionAsksFor) {
   EXPECT_EQ(SessionLanguage(), TLanguage::Polish);
   EXPECT_TRUE(translation->Installed());
   ExpectSpokenNames(&TSpokenName::Polish);
+  EXPECT_EQ(EditMenuEntries().join('|'),
+            QString::fromUtf8("&Cofnij|Wy&tnij|&Kopiuj|Wk&lej|&Usuń|Zaznacz &wszystko"));
   EXPECT_EQ(MarkupPlainText(form->ad1->Panels()[1].Text()), "Gratis");
   EXPECT_EQ(form->StyledOfficeHint1->HintHelpText(), "Zapraszamy");
 }
