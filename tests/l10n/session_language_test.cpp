@@ -285,8 +285,8 @@ TEST_F(Polish, IsWhatTheSessionAsksFor) {
   EXPECT_EQ(SessionLanguage(), TLanguage::Polish);
   EXPECT_TRUE(translation->Installed());
   ExpectSpokenNames(&TSpokenName::Polish);
-  EXPECT_EQ(EditMenuEntries().join('|'),
-            QString::fromUtf8("&Cofnij|Wy&tnij|&Kopiuj|Wk&lej|&Usuń|Zaznacz &wszystko"));
+  EXPECT_EQ(EditMenuEntries().join('|').toStdString(),
+            "&Cofnij|Wy&tnij|&Kopiuj|Wk&lej|&Usuń|Zaznacz &wszystko");
   EXPECT_EQ(MarkupPlainText(form->ad1->Panels()[1].Text()), "Gratis");
   EXPECT_EQ(form->StyledOfficeHint1->HintHelpText(), "Zapraszamy");
 }
