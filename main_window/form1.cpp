@@ -19,6 +19,7 @@
 #include "framework/standard/shape.h"
 #include "framework/text/text.h"
 #include "main_window/layout_tables.h"
+#include "main_window/readout_names.h"
 #include "main_window/stored_settings.h"
 #include "resources/program_icon.h"
 #include "widgets/bits/bit_led.h"
@@ -240,6 +241,9 @@ void TForm1::ResolveCaptionTargets() {
     auto* target = dynamic_cast<TControl*>(FindComponent(name));
     if (!target) throw std::logic_error("the window has no readout named " + name);
     caption_targets_[i] = target;
+    target->OnGetAccessibleName = [name](TObject*, QString& spoken) {
+      spoken = ReadoutAccessibleName(name);
+    };
   }
 }
 

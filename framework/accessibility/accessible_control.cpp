@@ -11,12 +11,32 @@ namespace bitcalc::framework {
 
 namespace {
 
-QAccessibleInterface* ControlInterface(const QString&, QObject* object) {
-  auto* control = object && object->isWidgetType() ? dynamic_cast<TControl*>(object) : nullptr;
-  return control ? control->CreateAccessible() : nullptr;
+TControl* AsControl(QObject* object) {
+  return object && object->isWidgetType() ? dynamic_cast<TControl*>(object) : nullptr;
 }
 
-void SendMouse(TControl* control, QEvent::Type type, TPoint at, Qt::MouseButton button,
+QAccessibleInterface* ControlInterface(const QString&, QObject* object) {
+  if (TControl* control = AsControl(object)) return control->CreateAccessible();
+  if (!object || !object->isWidgetType()) return nullptr;
+  TControl* owner = AsControl(object->parent());
+  return owner && owner->AccessiblePresence() == apInner
+             ? owner->CreateInnerAccessible(static_cast<QWidget*>(object))
+             : nullptr;
+}
+
+void CollectPresented(const QWidget* parent, QList<QWidget*>& out) {
+  for (QObject* o : parent->children()) {
+    if (!o->isWidgetType()) continue;
+    auto* w = static_cast<QWidget*>(o);
+    if (w->isWindow()) continue;
+    const TControl* control = AsControl(w);
+    const TAccessiblePresence presence = control ? control->AccessiblePresence() : apSelf;
+    if (presence == apSelf) out << w;
+    if (presence == apInner) CollectPresented(w, out);
+  }
+}
+
+void SendMouse(QWidget* control, QEvent::Type type, TPoint at, Qt::MouseButton button,
                Qt::MouseButtons held) {
   const QPointF local(at.X, at.Y);
   QMouseEvent event(type, local, control->mapToGlobal(local), button, held, Qt::NoModifier);
@@ -49,20 +69,44 @@ TAccessibleControl::~TAccessibleControl() {
 QString TAccessibleControl::text(QAccessible::Text t) const {
   if (t != QAccessible::Name) return QAccessibleWidget::text(t);
   const QString given = widget()->accessibleName();
-  return given.isEmpty() ? OwnName() : given;
+  QString name = given.isEmpty() ? OwnName() : given;
+  if (Control()->OnGetAccessibleName) Control()->OnGetAccessibleName(Control(), name);
+  return name;
 }
 
 QString TAccessibleControl::OwnName() const {
   return CaptionToQString(Control()->Caption());
 }
 
+QAccessibleInterface* AccessibleParentOf(const QWidget* widget) {
+  QWidget* up = widget->parentWidget();
+  while (up && !up->isWindow() && AsControl(up) && AsControl(up)->AccessiblePresence() == apInner)
+    up = up->parentWidget();
+  return up ? QAccessible::queryAccessibleInterface(up) : nullptr;
+}
+
+QAccessibleInterface* TAccessibleControl::parent() const {
+  return widget()->isWindow() ? QAccessibleWidget::parent() : AccessibleParentOf(widget());
+}
+
+QList<QWidget*> TAccessibleControl::AccessibleChildWidgets() const {
+  QList<QWidget*> children;
+  CollectPresented(widget(), children);
+  return children;
+}
+
 int TAccessibleControl::childCount() const {
   const int parts = PartCount();
-  return parts < 0 ? QAccessibleWidget::childCount() : parts;
+  return parts < 0 ? int(AccessibleChildWidgets().size()) : parts;
 }
 
 QAccessibleInterface* TAccessibleControl::child(int index) const {
-  if (PartCount() < 0) return QAccessibleWidget::child(index);
+  if (PartCount() < 0) {
+    const QList<QWidget*> children = AccessibleChildWidgets();
+    return index >= 0 && index < children.size()
+               ? QAccessible::queryAccessibleInterface(children[index])
+               : nullptr;
+  }
   if (index < 0 || index >= PartCount()) return nullptr;
   if (const auto made = parts_.find(index); made != parts_.end())
     return QAccessible::accessibleInterface(made->second);
@@ -74,20 +118,25 @@ QAccessibleInterface* TAccessibleControl::child(int index) const {
 }
 
 int TAccessibleControl::indexOfChild(const QAccessibleInterface* c) const {
-  if (PartCount() < 0) return QAccessibleWidget::indexOfChild(c);
+  if (PartCount() < 0) {
+    QObject* object = c ? c->object() : nullptr;
+    return object && object->isWidgetType()
+               ? int(AccessibleChildWidgets().indexOf(static_cast<QWidget*>(object)))
+               : -1;
+  }
   for (const auto& [index, id] : parts_)
     if (QAccessible::accessibleInterface(id) == c) return index < PartCount() ? index : -1;
   return -1;
 }
 
 QAccessibleInterface* TAccessibleControl::childAt(int x, int y) const {
-  if (PartCount() < 0) return QAccessibleWidget::childAt(x, y);
-  for (int i = 0; i < PartCount(); ++i)
-    if (QAccessibleInterface* part = child(i); part && part->rect().contains(x, y)) return part;
+  for (int i = 0; i < childCount(); ++i)
+    if (QAccessibleInterface* c = child(i); c && !c->state().invisible && c->rect().contains(x, y))
+      return c;
   return nullptr;
 }
 
-void ClickControl(TControl* control, TPoint p) {
+void ClickControl(QWidget* control, TPoint p) {
   SendMouse(control, QEvent::MouseMove, p, Qt::NoButton, Qt::NoButton);
   SendMouse(control, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
   SendMouse(control, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
@@ -114,6 +163,12 @@ void NotifyAccessibleValue(TControl* control, const QVariant& value) {
 void NotifyAccessibleName(TControl* control) {
   if (!AccessibilityListens(control)) return;
   QAccessibleEvent event(control, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+void NotifyAccessibleDescription(TControl* control) {
+  if (!AccessibilityListens(control)) return;
+  QAccessibleEvent event(control, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <map>
@@ -26,6 +27,7 @@ class TAccessibleControl : public QAccessibleWidget {
   ~TAccessibleControl() override;
 
   QString text(QAccessible::Text t) const override;
+  QAccessibleInterface* parent() const override;
   int childCount() const override;
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
@@ -35,6 +37,10 @@ class TAccessibleControl : public QAccessibleWidget {
   TControl* Control() const { return static_cast<TControl*>(widget()); }
   // The name when the window gives none: the caption, up to its first code 0.
   virtual QString OwnName() const;
+  // The child widgets assistive technology meets, by each one's presence:
+  // decorations left out, a control that shows through its inner Qt widget
+  // replaced by that widget.
+  virtual QList<QWidget*> AccessibleChildWidgets() const;
   // A control whose parts are no widgets of their own (the cells of a grid,
   // the panels of a status bar) gives their number and makes part index, a
   // TAccessiblePart under parent (this interface), on request; the others
@@ -50,10 +56,14 @@ class TAccessibleControl : public QAccessibleWidget {
   mutable std::map<int, QAccessible::Id> parts_;
 };
 
+// The interface that lists widget among its children: that of the nearest
+// ancestor that is not shown through its inner widget.
+QAccessibleInterface* AccessibleParentOf(const QWidget* widget);
+
 // A left click at p (control coordinates): the pointer arriving there, a press
 // and a release, sent through the application as the platform delivers them,
 // so event filters, the click rule and the control's own handling all run.
-void ClickControl(TControl* control, TPoint p);
+void ClickControl(QWidget* control, TPoint p);
 
 // A left-button drag from one point to another (control coordinates): press,
 // one move, release, delivered as ClickControl delivers a click.
@@ -67,5 +77,6 @@ bool AccessibilityListens(const TControl* control);
 void NotifyAccessibleState(TControl* control, QAccessible::State changed);
 void NotifyAccessibleValue(TControl* control, const QVariant& value);
 void NotifyAccessibleName(TControl* control);
+void NotifyAccessibleDescription(TControl* control);
 
 }  // namespace bitcalc::framework

@@ -112,6 +112,10 @@ class TControl : public QWidget, public TComponent {
   // Qt, which owns the answer; nullptr leaves Qt's plain widget interface.
   // Widgets answer in their accessibility files (framework/accessibility).
   virtual QAccessibleInterface* CreateAccessible() { return nullptr; }
+  virtual TAccessiblePresence AccessiblePresence() const { return apSelf; }
+  // The interface of the Qt widget inner that stands in for a control whose
+  // presence is apInner; nullptr leaves Qt's own.
+  virtual QAccessibleInterface* CreateInnerAccessible(QWidget* /*inner*/) { return nullptr; }
 
   bool MouseCapture() const;
   bool IsLeftButtonDown() const { return left_down_; }
@@ -124,6 +128,9 @@ class TControl : public QWidget, public TComponent {
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
   TNotifyEvent OnResize;
+  // What a screen reader calls the control, asked each time it reads it:
+  // Name arrives as the window gave it, or else as the control shows it.
+  std::function<void(TObject* Sender, QString& Name)> OnGetAccessibleName;
 
  protected:
   virtual void Paint() {}

@@ -33,6 +33,11 @@ inline constexpr TControlStyle csClickEvents = 2;   // a press and release over 
 inline constexpr TControlStyle csDoubleClicks = 4;  // a quick second press is a double click
 inline constexpr TControlStyle csOpaque = 8;        // paints its whole area itself
 
+// How assistive technology meets a control among its parent's children: as
+// itself, not at all (a decoration that carries nothing), or through the Qt
+// widget inside it, which then stands in the control's place.
+enum TAccessiblePresence { apSelf, apHidden, apInner };
+
 // Virtual key codes, as key events report them.
 enum : std::uint16_t {
   VK_BACK = 8,

@@ -36,6 +36,11 @@ class TButton : public TWinControl {
   // The platform button inside: the part that takes the focus.
   QPushButton* Widget() const;
 
+  // Screen readers meet the platform button alone, as a push button named
+  // like the control.
+  TAccessiblePresence AccessiblePresence() const override { return apInner; }
+  QAccessibleInterface* CreateInnerAccessible(QWidget* inner) override;
+
  protected:
   void TextChanged() override;
   void FontChanged() override;

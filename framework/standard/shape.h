@@ -30,6 +30,8 @@ class TShape : public TGraphicControl {
 
   // The rectangle the figure is drawn in (see above).
   TRect FigureRect() const;
+  // A figure is decoration: it tells a screen reader nothing.
+  TAccessiblePresence AccessiblePresence() const override { return apHidden; }
 
  protected:
   void Paint() override;

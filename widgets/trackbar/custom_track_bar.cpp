@@ -131,6 +131,7 @@ void TCustomTrackBar::SetPosition(int v) {
   InvalidateRect(area);
   if (track_label_->Visible()) InvalidateRect(LabelRect(l));
   NotifyAccessibleValue(this, position_);
+  NotifyAccessibleDescription(this);
   Changed();
 }
 

@@ -10,8 +10,8 @@ namespace bitcalc::widgets {
 namespace {
 
 // The track bar as a slider. Its value is Position, read out through
-// ValueText; a new value is set the way the mouse sets one, by dragging the
-// thumb there.
+// ValueText, which is its description too; a new value is set the way the
+// mouse sets one, by dragging the thumb there.
 class TAccessibleTrackBar : public TAccessibleControl, public QAccessibleValueInterface {
  public:
   explicit TAccessibleTrackBar(TCustomTrackBar* bar)
@@ -22,7 +22,10 @@ class TAccessibleTrackBar : public TAccessibleControl, public QAccessibleValueIn
     return TAccessibleControl::interface_cast(t);
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value) return FromCp1250(Bar()->ValueText(Bar()->Position()));
+    // Qt's AT-SPI bridge carries no value text, so the description repeats
+    // it: a screen reader then reads "Operation", the position and its text.
+    if (t == QAccessible::Value || t == QAccessible::Description)
+      return FromCp1250(Bar()->ValueText(Bar()->Position()));
     return TAccessibleControl::text(t);
   }
 
