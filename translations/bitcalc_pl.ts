@@ -7,6 +7,46 @@
         <source>liczba ze znakiem: </source>
         <translation>liczba ze znakiem: </translation>
     </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>%1, bits %2 to %3: %4, hexadecimal %5</source>
+        <translation>%1, bity od %2 do %3: %4, szesnastkowo %5</translation>
+    </message>
+    <message>
+        <source>%1, decimal: %2</source>
+        <translation>%1, dziesiętnie: %2</translation>
+    </message>
+    <message>
+        <source>%1, hexadecimal: %2</source>
+        <translation>%1, szesnastkowo: %2</translation>
+    </message>
+    <message>
+        <source>%1, signed: %2</source>
+        <translation>%1, ze znakiem: %2</translation>
+    </message>
+    <message>
+        <source>%1, low byte character: %2</source>
+        <translation>%1, znak młodszego bajtu: %2</translation>
+    </message>
+    <message>
+        <source>%1, high byte character: %2</source>
+        <translation>%1, znak starszego bajtu: %2</translation>
+    </message>
+    <message>
+        <source>%1, characters: high byte %2, low byte %3</source>
+        <translation>%1, znaki: starszy bajt %2, młodszy bajt %3</translation>
+    </message>
 </context>
 <context>
     <name>StatusArea</name>

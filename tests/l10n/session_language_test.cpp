@@ -34,7 +34,8 @@ const TSpokenName kSpokenNames[] = {
     {[](TForm1& f) { return f.Button[8]; }, "Swap the nibbles of A's low byte",
      "Zamień półbajty młodszego bajtu A"},
     {[](TForm1& f) { return f.as4; }, "B high byte character", "Znak starszego bajtu B"},
-    {[](TForm1& f) { return f.Label[26]; }, "signed number: 0d ", "liczba ze znakiem: 0d "},
+    {[](TForm1& f) { return f.Label[26]; }, "A, signed: 0", "A, ze znakiem: 0"},
+    {[](TForm1& f) { return f.Label[12]; }, "Result, decimal: 65535", "Wynik, dziesiętnie: 65535"},
 };
 
 class SessionWindow : public CalculatorTest {
