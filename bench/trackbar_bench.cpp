@@ -5,6 +5,9 @@
 #include "framework/runtime/form.h"
 #include "tests/widgets/trackbar/window_settings.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 // One full paint of the window's operation selector, through its paint event.

@@ -8,6 +8,8 @@
 #include "widgets/entry/styled_character_selector.h"
 #include "widgets/entry/styled_selector_panel.h"
 
+using namespace bitcalc::framework;
+
 // The window as assistive technology reads it, on the headless platform.
 class Accessibility : public CalculatorTest {
  protected:

@@ -26,19 +26,14 @@
 #include "widgets/status/styled_office_status_bar.h"
 #include "widgets/trackbar/styled_track_bar.h"
 
-using namespace bitcalc::core;
-using namespace bitcalc::framework;
-using namespace bitcalc::main_window;
-using namespace bitcalc::widgets;
-
 // The calculator's window, shown and active, driven by real mouse and key
 // events at the layout's coordinates. Timers run on a manual clock, so the
 // status rotation is driven through the timer, not by waiting.
 class CalculatorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateBoolStore();
-    form = std::make_unique<TForm1>(nullptr);
+    bitcalc::core::CreateBoolStore();
+    form = std::make_unique<bitcalc::main_window::TForm1>(nullptr);
     form->Show();
     QApplication::setActiveWindow(form.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -53,10 +48,10 @@ class CalculatorTest : public ::testing::Test {
     if (!w) w = form.get();
     QTest::mouseClick(w, button, {}, w->mapFrom(form.get(), p));
   }
-  void Click(TControl* c) { ClickAt(c->geometry().center()); }
+  void Click(bitcalc::framework::TControl* c) { ClickAt(c->geometry().center()); }
   // A click on the half of a switch its lever is not in, which flips it.
   void ClickSwitch(int k) {
-    const TBitToggleSwitch* s = form->BitToggleSwitch[k - 1];
+    const bitcalc::widgets::TBitToggleSwitch* s = form->BitToggleSwitch[k - 1];
     ClickAt(s->geometry().topLeft() + QPoint(8, s->Checked() ? 24 : 8));
   }
 
@@ -70,7 +65,7 @@ class CalculatorTest : public ::testing::Test {
 
   // Keyboard input goes to the focused widget.
   static QWidget* Focused() { return QApplication::focusWidget(); }
-  void Focus(TNumSpinEdit* field) {
+  void Focus(bitcalc::widgets::TNumSpinEdit* field) {
     field->SetFocus();
     ASSERT_EQ(Focused(), field->Editor());
   }
@@ -94,8 +89,8 @@ class CalculatorTest : public ::testing::Test {
   }
   void FocusElsewhere() { form->Button[5]->SetFocus(); }
 
-  static std::uint16_t A() { return BoolStore.RowToWord(RowA); }
-  static std::uint16_t B() { return BoolStore.RowToWord(RowB); }
+  static std::uint16_t A() { return bitcalc::core::BoolStore.RowToWord(bitcalc::core::RowA); }
+  static std::uint16_t B() { return bitcalc::core::BoolStore.RowToWord(bitcalc::core::RowB); }
   // The value the switches of an operand show.
   std::uint16_t SwitchesA() const { return SwitchValue(1); }
   std::uint16_t SwitchesB() const { return SwitchValue(17); }
@@ -104,7 +99,9 @@ class CalculatorTest : public ::testing::Test {
     for (int i = 0; i < 16; ++i) v |= std::uint16_t(form->BitLED[i]->Checked()) << i;
     return v;
   }
-  static std::string Shown(const TControl* c) { return CaptionText(c->Caption()); }
+  static std::string Shown(const bitcalc::framework::TControl* c) {
+    return bitcalc::framework::CaptionText(c->Caption());
+  }
 
   // Sets A through its decimal field, the way a user would.
   void EnterA(const char* decimal) {
@@ -132,18 +129,20 @@ class CalculatorTest : public ::testing::Test {
     ExpectReadoutsFresh();
   }
   void ExpectReadoutsFresh() const {
-    TNBoolProc copy = BoolStore;
-    const TEvaluation e = Evaluate(copy, form->StyledTrackBar1->Position());
+    bitcalc::core::TNBoolProc copy = bitcalc::core::BoolStore;
+    const bitcalc::core::TEvaluation e =
+        bitcalc::core::Evaluate(copy, form->StyledTrackBar1->Position());
     EXPECT_EQ(Leds(), e.Result);
-    for (const TCaption& c : e.Captions) {
-      auto* target = dynamic_cast<TControl*>(form->FindComponent(std::string(c.Target)));
+    for (const bitcalc::core::TCaption& c : e.Captions) {
+      auto* target =
+          dynamic_cast<bitcalc::framework::TControl*>(form->FindComponent(std::string(c.Target)));
       ASSERT_NE(target, nullptr) << c.Target;
-      EXPECT_EQ(Shown(target), CaptionText(c.Text)) << c.Target;
+      EXPECT_EQ(Shown(target), bitcalc::framework::CaptionText(c.Text)) << c.Target;
     }
   }
 
-  std::unique_ptr<TForm1> form;
-  TManualClock clock;
+  std::unique_ptr<bitcalc::main_window::TForm1> form;
+  bitcalc::framework::TManualClock clock;
   ServiceSpy services;
 
  private:

@@ -6,6 +6,8 @@
 #include "widgets/entry/num_spin_button.h"
 #include "widgets/entry/styled_character_selector.h"
 
+using namespace bitcalc::framework;
+
 // The window at the device pixel ratio the test runs at (QT_SCALE_FACTOR; CTest
 // runs this suite at 1, 2 and 1.5), against the same window rendered at ratio 1.
 class HiDpi : public CalculatorTest {

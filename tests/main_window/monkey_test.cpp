@@ -17,6 +17,9 @@
 #include "widgets/entry/styled_character_selector.h"
 #include "widgets/entry/styled_selector_panel.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 // A seeded random user: clicks, drags, wheel turns, keys, typed and pasted
 // text, focus changes, picks in the character grids, hints and timer ticks,
 // all as real events. After each one it checks that the window is in step,

@@ -3,6 +3,9 @@
 #include "widgets/entry/styled_character_selector.h"
 #include "widgets/entry/styled_selector_panel.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 struct PickCase {

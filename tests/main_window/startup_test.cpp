@@ -3,6 +3,11 @@
 #include "widgets/entry/styled_character_selector.h"
 #include "widgets/status/markup_renderer.h"
 
+using namespace bitcalc::core;
+using namespace bitcalc::framework;
+using namespace bitcalc::main_window;
+using namespace bitcalc::widgets;
+
 namespace {
 
 // Before the window is ever shown, the first evaluation has filled every

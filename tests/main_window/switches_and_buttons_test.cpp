@@ -1,5 +1,7 @@
 #include "tests/main_window/calculator_fixture.h"
 
+using namespace bitcalc::widgets;
+
 namespace {
 
 using Switches = CalculatorTest;

@@ -5,12 +5,10 @@
 
 #include "framework/values/color.h"
 
-using namespace bitcalc::framework;
-
 // Smallest rectangle of area holding every pixel not of colour background
 // (null when there is none): where text or a figure left its ink.
-inline QRect InkBox(const QImage& image, const QRect& area, TColor background) {
-  const QRgb bg = ToQColor(background).rgb();
+inline QRect InkBox(const QImage& image, const QRect& area, bitcalc::framework::TColor background) {
+  const QRgb bg = bitcalc::framework::ToQColor(background).rgb();
   QRect box;
   for (int y = area.top(); y <= area.bottom(); ++y)
     for (int x = area.left(); x <= area.right(); ++x)

@@ -6,8 +6,6 @@
 
 #include "framework/runtime/platform_services.h"
 
-using namespace bitcalc::framework;
-
 // Stands in for the desktop services while it lives: counts beeps and
 // records every URL the code under test asks to open, then puts back the
 // handlers it replaced. Spies may nest; each restores what it found.
@@ -18,13 +16,13 @@ using namespace bitcalc::framework;
 class ServiceSpy {
  public:
   ServiceSpy()
-      : previousOpenUrl_(
-            SetOpenUrlHandler([this](const std::string& url) { urls_.push_back(url); })),
-        previousBeep_(SetBeepHandler([this] { ++beeps_; })) {}
+      : previousOpenUrl_(bitcalc::framework::SetOpenUrlHandler(
+            [this](const std::string& url) { urls_.push_back(url); })),
+        previousBeep_(bitcalc::framework::SetBeepHandler([this] { ++beeps_; })) {}
 
   ~ServiceSpy() {
-    SetOpenUrlHandler(std::move(previousOpenUrl_));
-    SetBeepHandler(std::move(previousBeep_));
+    bitcalc::framework::SetOpenUrlHandler(std::move(previousOpenUrl_));
+    bitcalc::framework::SetBeepHandler(std::move(previousBeep_));
   }
 
   ServiceSpy(const ServiceSpy&) = delete;
@@ -40,6 +38,6 @@ class ServiceSpy {
  private:
   std::vector<std::string> urls_;
   int beeps_ = 0;
-  TOpenUrlHandler previousOpenUrl_;
-  TBeepHandler previousBeep_;
+  bitcalc::framework::TOpenUrlHandler previousOpenUrl_;
+  bitcalc::framework::TBeepHandler previousBeep_;
 };

@@ -9,20 +9,19 @@
 
 #include "framework/runtime/form.h"
 
-using namespace bitcalc::framework;
-
 // A form shown on the test screen and made the active window, so that
 // controls placed on it take the focus and get real key and mouse events.
 class ShownForm {
  public:
-  explicit ShownForm(int width = 320, int height = 200) : form_(std::make_unique<TForm>(nullptr)) {
-    form_->SetBorderStyle(bsSingle);
+  explicit ShownForm(int width = 320, int height = 200)
+      : form_(std::make_unique<bitcalc::framework::TForm>(nullptr)) {
+    form_->SetBorderStyle(bitcalc::framework::bsSingle);
     form_->SetClientSize(width, height);
   }
 
-  TForm* operator->() const { return form_.get(); }
-  TForm& operator*() const { return *form_; }
-  TForm* get() const { return form_.get(); }
+  bitcalc::framework::TForm* operator->() const { return form_.get(); }
+  bitcalc::framework::TForm& operator*() const { return *form_; }
+  bitcalc::framework::TForm* get() const { return form_.get(); }
   void reset() { form_.reset(); }
 
   // The form's pixels under control, as shown: graphic controls have no
@@ -39,7 +38,7 @@ class ShownForm {
   }
 
  private:
-  std::unique_ptr<TForm> form_;
+  std::unique_ptr<bitcalc::framework::TForm> form_;
 };
 
 // A fixture with a shown form to parent the controls under test.

@@ -7,6 +7,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // A bit as a check box, checked with the bit. It is read-only where the mouse

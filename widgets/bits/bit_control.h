@@ -7,8 +7,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // How a bit control answers the left mouse button.
 enum TMode {
   mButton,       // on while pressed
@@ -21,9 +19,9 @@ enum TMode {
 // the 32-bit StatusInt; controls of one owner with the same non-zero
 // GroupIndex share one StatusInt. Subclasses paint; the base decides how
 // presses change the state and which notifications follow.
-class TBitControl : public TGraphicControl, public TFlashTarget {
+class TBitControl : public framework::TGraphicControl, public TFlashTarget {
  public:
-  explicit TBitControl(TComponent* owner);
+  explicit TBitControl(framework::TComponent* owner);
   ~TBitControl() override;
 
   bool Checked() const { return checked_; }
@@ -42,9 +40,9 @@ class TBitControl : public TGraphicControl, public TFlashTarget {
   void SetMode(TMode v);
 
   // Raised after Checked or Flashing changed.
-  TNotifyEvent OnStatusChanged;
+  framework::TNotifyEvent OnStatusChanged;
   // Raised after StatusInt changed.
-  TNotifyEvent OnStatusIntChanged;
+  framework::TNotifyEvent OnStatusIntChanged;
 
   // The flash service's call: paint one phase of flashing.
   void FlashMessage(bool on) override { FlashPaint(on); }
@@ -60,15 +58,16 @@ class TBitControl : public TGraphicControl, public TFlashTarget {
   virtual void FlashPaint(bool /*on*/) {}
 
   void TextChanged() override { Redraw(); }
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseDown(framework::TMouseButton button, framework::TShiftState shift, int x,
+                 int y) override;
+  void MouseUp(framework::TMouseButton button, framework::TShiftState shift, int x, int y) override;
 
  private:
   std::uint32_t BitMask() const { return 1u << status_bit_; }
   bool BitOf(std::int32_t word) const { return (std::uint32_t(word) & BitMask()) != 0; }
   void UpdateFlashEntry();
   void AssignToGroup(std::int32_t v);
-  static const TBitControl* FirstOfGroup(const TComponent* owner, int group);
+  static const TBitControl* FirstOfGroup(const framework::TComponent* owner, int group);
 
   bool checked_ = false;
   TFlashFreq frequency_ = ff1Hz;

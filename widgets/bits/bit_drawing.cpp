@@ -2,6 +2,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // num / den rounded to the nearest integer, halves to the even neighbour,

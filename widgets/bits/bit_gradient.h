@@ -5,8 +5,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // Where pixel (x, y) of a width x height area lies on a gradient of the given
 // style, as a step out of kGradientSteps: 0 is the start colour, the maximum
 // the end colour. Styles ending in 1 run from the start colour (at the left,
@@ -18,6 +16,7 @@ constexpr int kGradientSteps = 256;
 int GradientStep(TGradientStyle style, int x, int y, int width, int height);
 
 // Fills r with a gradient from `from` to `to`.
-void FillGradient(TCanvas& canvas, const TRect& r, TColor from, TColor to, TGradientStyle style);
+void FillGradient(framework::TCanvas& canvas, const framework::TRect& r, framework::TColor from,
+                  framework::TColor to, TGradientStyle style);
 
 }  // namespace bitcalc::widgets

@@ -10,8 +10,8 @@ enum TLEDPos { lpLeft, lpRight, lpTop, lpBottom };
 // Where an LED's lamp goes in its client area, and where its caption is
 // anchored (with the TextOutAligned alignment to use).
 struct TLEDLayout {
-  TRect lamp;
-  TPoint caption;
+  framework::TRect lamp;
+  framework::TPoint caption;
   int align = 0;
 };
 
@@ -24,7 +24,7 @@ TLEDLayout LayoutLED(int clientWidth, int clientHeight, int ledWidth, int ledHei
 // mouse never changes it.
 class TBitLED : public TBitControl {
  public:
-  explicit TBitLED(TComponent* owner);
+  explicit TBitLED(framework::TComponent* owner);
 
   TLED& LED() { return led_; }
   const TLED& LED() const { return led_; }

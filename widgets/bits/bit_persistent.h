@@ -6,11 +6,9 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The small objects the bit widgets' properties are made of. Each one reports
 // every change through OnChange; the owning widget binds that to its repaint.
-class TBitPersistent : public TPersistent {};
+class TBitPersistent : public framework::TPersistent {};
 
 // Margins applied to a rectangle: Left and Top move those edges in, Right and
 // Bottom move theirs in from the other side.
@@ -25,7 +23,7 @@ class TBitOffset : public TBitPersistent {
   void SetRight(int v) { SetField(right_, v); }
   void SetBottom(int v) { SetField(bottom_, v); }
 
-  TRect Apply(const TRect& r) const {
+  framework::TRect Apply(const framework::TRect& r) const {
     return {r.Left + left_, r.Top + top_, r.Right - right_, r.Bottom - bottom_};
   }
 
@@ -56,18 +54,18 @@ enum TGradientStyle {
 // A gradient fill of a bevel's surface, painted only while Visible.
 class TBitGradSettings : public TBitPersistent {
  public:
-  TColor ColorFrom() const { return color_from_; }
-  TColor ColorTo() const { return color_to_; }
+  framework::TColor ColorFrom() const { return color_from_; }
+  framework::TColor ColorTo() const { return color_to_; }
   bool Visible() const { return visible_; }
   TGradientStyle Style() const { return style_; }
-  void SetColorFrom(TColor v) { SetField(color_from_, v); }
-  void SetColorTo(TColor v) { SetField(color_to_, v); }
+  void SetColorFrom(framework::TColor v) { SetField(color_from_, v); }
+  void SetColorTo(framework::TColor v) { SetField(color_to_, v); }
   void SetVisible(bool v) { SetField(visible_, v); }
   void SetStyle(TGradientStyle v) { SetField(style_, v); }
 
  private:
-  TColor color_from_ = RGB(226, 226, 226);
-  TColor color_to_ = RGB(143, 143, 143);
+  framework::TColor color_from_ = framework::RGB(226, 226, 226);
+  framework::TColor color_to_ = framework::RGB(143, 143, 143);
   bool visible_ = false;
   TGradientStyle style_ = gsHorizontal1;
 };

@@ -5,6 +5,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 TBitSBevel::TBitSBevel() {
   // The sub-objects are part of the bevel: their changes are the bevel's.
   offset_.OnChange = [this](TObject*) { Changed(); };

@@ -5,8 +5,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 enum TBevelStyle { bsLowered, bsRaised };
 enum TBevelLine { blNone, blOuter, blInner, blBoth };
 
@@ -21,14 +19,14 @@ class TBitSBevel : public TBitPersistent {
   int Spacing() const { return spacing_; }
   TBevelLine BevelLine() const { return bevel_line_; }
   int Width() const { return width_; }
-  TColor Color() const { return color_; }
+  framework::TColor Color() const { return color_; }
   TBitOffset& Offset() { return offset_; }
   const TBitOffset& Offset() const { return offset_; }
-  TColor ColorShadowFrom() const { return color_shadow_from_; }
-  TColor ColorShadowTo() const { return color_shadow_to_; }
-  TColor ColorHighLightFrom() const { return color_highlight_from_; }
-  TColor ColorHighLightTo() const { return color_highlight_to_; }
-  TColor PenColor() const { return pen_color_; }
+  framework::TColor ColorShadowFrom() const { return color_shadow_from_; }
+  framework::TColor ColorShadowTo() const { return color_shadow_to_; }
+  framework::TColor ColorHighLightFrom() const { return color_highlight_from_; }
+  framework::TColor ColorHighLightTo() const { return color_highlight_to_; }
+  framework::TColor PenColor() const { return pen_color_; }
   TBitGradSettings& SurfaceGrad() { return surface_grad_; }
   const TBitGradSettings& SurfaceGrad() const { return surface_grad_; }
 
@@ -36,21 +34,21 @@ class TBitSBevel : public TBitPersistent {
   void SetSpacing(int v) { SetField(spacing_, v); }
   void SetBevelLine(TBevelLine v) { SetField(bevel_line_, v); }
   void SetWidth(int v);  // negative widths are refused
-  void SetColor(TColor v) { SetField(color_, v); }
-  void SetColorShadowFrom(TColor v) { SetField(color_shadow_from_, v); }
-  void SetColorShadowTo(TColor v) { SetField(color_shadow_to_, v); }
-  void SetColorHighLightFrom(TColor v) { SetField(color_highlight_from_, v); }
-  void SetColorHighLightTo(TColor v) { SetField(color_highlight_to_, v); }
-  void SetPenColor(TColor v) { SetField(pen_color_, v); }
+  void SetColor(framework::TColor v) { SetField(color_, v); }
+  void SetColorShadowFrom(framework::TColor v) { SetField(color_shadow_from_, v); }
+  void SetColorShadowTo(framework::TColor v) { SetField(color_shadow_to_, v); }
+  void SetColorHighLightFrom(framework::TColor v) { SetField(color_highlight_from_, v); }
+  void SetColorHighLightTo(framework::TColor v) { SetField(color_highlight_to_, v); }
+  void SetPenColor(framework::TColor v) { SetField(pen_color_, v); }
 
   // Spacing + Width, plus one pixel per outline drawn.
   int Thickness() const { return thickness_; }
 
   // The rectangle left for the content inside r; what Paint returns.
-  TRect ContentRect(const TRect& r) const;
+  framework::TRect ContentRect(const framework::TRect& r) const;
 
   // Draws the bevel into r and returns in r the content rectangle.
-  void Paint(TCanvas& canvas, TRect& r) const;
+  void Paint(framework::TCanvas& canvas, framework::TRect& r) const;
 
  private:
   bool HasOuterLine() const { return bevel_line_ == blOuter || bevel_line_ == blBoth; }
@@ -62,13 +60,13 @@ class TBitSBevel : public TBitPersistent {
   int spacing_ = 5;
   TBevelLine bevel_line_ = blNone;
   int width_ = 2;
-  TColor color_ = clBtnFace;
+  framework::TColor color_ = framework::clBtnFace;
   TBitOffset offset_;
-  TColor color_shadow_from_ = clBtnShadow;
-  TColor color_shadow_to_ = clBtnShadow;
-  TColor color_highlight_from_ = clBtnHighlight;
-  TColor color_highlight_to_ = clBtnHighlight;
-  TColor pen_color_ = clBlack;
+  framework::TColor color_shadow_from_ = framework::clBtnShadow;
+  framework::TColor color_shadow_to_ = framework::clBtnShadow;
+  framework::TColor color_highlight_from_ = framework::clBtnHighlight;
+  framework::TColor color_highlight_to_ = framework::clBtnHighlight;
+  framework::TColor pen_color_ = framework::clBlack;
   TBitGradSettings surface_grad_;
   int thickness_ = 0;
 };

@@ -12,29 +12,29 @@ enum TBtnOrientation { boHorizontal, boVertical };
 // upper or left half while it is off. The middle line belongs to neither.
 bool PressInFreeHalf(int width, int height, bool vertical, bool shown, int x, int y);
 // The middle of that free half: where a click flips the switch.
-TPoint FreeHalfCentre(int width, int height, bool vertical, bool shown);
+framework::TPoint FreeHalfCentre(int width, int height, bool vertical, bool shown);
 
 // A bit control in a recessed slot with a lever that covers one half of its
 // button area. Presses on the lever are dropped; a press on the free half
 // goes to the base's press handling (a toggle in mSwitch).
 class TBitSwitch : public TBitControl {
  public:
-  explicit TBitSwitch(TComponent* owner);
+  explicit TBitSwitch(framework::TComponent* owner);
 
   TBitSBevel& BevelOuter() { return bevel_outer_; }
   const TBitSBevel& BevelOuter() const { return bevel_outer_; }
-  TColor BtnColorShadow() const { return btn_color_shadow_; }
-  void SetBtnColorShadow(TColor v) { SetAndRedrawState(btn_color_shadow_, v); }
-  TColor BtnColorHighlight() const { return btn_color_highlight_; }
-  void SetBtnColorHighlight(TColor v) { SetAndRedrawState(btn_color_highlight_, v); }
-  TColor BtnColorFace() const { return btn_color_face_; }
-  void SetBtnColorFace(TColor v) { SetAndRedrawState(btn_color_face_, v); }
+  framework::TColor BtnColorShadow() const { return btn_color_shadow_; }
+  void SetBtnColorShadow(framework::TColor v) { SetAndRedrawState(btn_color_shadow_, v); }
+  framework::TColor BtnColorHighlight() const { return btn_color_highlight_; }
+  void SetBtnColorHighlight(framework::TColor v) { SetAndRedrawState(btn_color_highlight_, v); }
+  framework::TColor BtnColorFace() const { return btn_color_face_; }
+  void SetBtnColorFace(framework::TColor v) { SetAndRedrawState(btn_color_face_, v); }
   int BtnBevelWidth() const { return btn_bevel_width_; }
   void SetBtnBevelWidth(int v);
 
   // The area inside the bevel, as the last full paint placed it (empty
   // before the first one).
-  const TRect& ContentRect() const { return content_rect_; }
+  const framework::TRect& ContentRect() const { return content_rect_; }
 
   // A check box a click on the free half toggles.
   QAccessibleInterface* CreateAccessible() override;
@@ -44,8 +44,8 @@ class TBitSwitch : public TBitControl {
   void SetOrientation(TBtnOrientation v);
 
   // Paints the button area r (of an off-screen bitmap) for the shown state.
-  virtual void PaintButton(TCanvas& /*canvas*/, const TRect& /*r*/, bool /*vertical*/,
-                           bool /*shown*/) {}
+  virtual void PaintButton(framework::TCanvas& /*canvas*/, const framework::TRect& /*r*/,
+                           bool /*vertical*/, bool /*shown*/) {}
   // The state the lever shows; Checked unless a subclass swaps the picture.
   virtual bool ShownState() const { return Checked(); }
 
@@ -59,16 +59,17 @@ class TBitSwitch : public TBitControl {
   void Paint() override;
   void Redraw() override { Repaint(); }
   void RedrawState() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseDown(framework::TMouseButton button, framework::TShiftState shift, int x,
+                 int y) override;
 
  private:
   TBtnOrientation orientation_ = boVertical;
   TBitSBevel bevel_outer_;
-  TColor btn_color_shadow_ = clBtnShadow;
-  TColor btn_color_highlight_ = clBtnHighlight;
-  TColor btn_color_face_ = clBtnFace;
+  framework::TColor btn_color_shadow_ = framework::clBtnShadow;
+  framework::TColor btn_color_highlight_ = framework::clBtnHighlight;
+  framework::TColor btn_color_face_ = framework::clBtnFace;
   int btn_bevel_width_ = 2;
-  TRect content_rect_;
+  framework::TRect content_rect_;
   bool vertical_ = true;
 };
 

@@ -11,26 +11,29 @@ namespace bitcalc::widgets {
 
 // The half of r the lever covers: the upper or left half while on, the
 // lower or right half while off.
-TRect LeverRect(const TRect& r, bool vertical, bool shown);
+framework::TRect LeverRect(const framework::TRect& r, bool vertical, bool shown);
 // Where the state text is centred: the middle of the half the lever leaves free.
-TPoint StateTextCentre(const TRect& r, bool vertical, bool shown);
+framework::TPoint StateTextCentre(const framework::TRect& r, bool vertical, bool shown);
 // The rows (vertical) or columns (horizontal) at which a grip pair starts,
 // every 4 pixels across face, the lever's area inside its bevel.
-std::vector<int> GripPositions(const TRect& face, bool vertical);
+std::vector<int> GripPositions(const framework::TRect& face, bool vertical);
 
 // Painting routines of the button area.
-void PaintStateField(TCanvas& canvas, const TRect& r, TColor color);
+void PaintStateField(framework::TCanvas& canvas, const framework::TRect& r,
+                     framework::TColor color);
 // The lever's outline and face, then its raised bevel; returns the face left inside.
-TRect PaintLever(TCanvas& canvas, const TRect& lever, TColor face, TColor highlight, TColor shadow,
-                 int bevelWidth);
-void PaintGrips(TCanvas& canvas, const TRect& face, bool vertical, TColor highlight, TColor shadow);
+framework::TRect PaintLever(framework::TCanvas& canvas, const framework::TRect& lever,
+                            framework::TColor face, framework::TColor highlight,
+                            framework::TColor shadow, int bevelWidth);
+void PaintGrips(framework::TCanvas& canvas, const framework::TRect& face, bool vertical,
+                framework::TColor highlight, framework::TColor shadow);
 
 // The lever switch of the operand bits: a state-coloured field with the state
 // text on one half, the lever on the other. The shown state (Checked XOR
 // SwapGraphic) places lever and text; Checked alone picks colour and text.
 class TBitToggleSwitch : public TBitSwitch {
  public:
-  explicit TBitToggleSwitch(TComponent* owner);
+  explicit TBitToggleSwitch(framework::TComponent* owner);
 
   using TBitSwitch::Orientation;
   using TBitSwitch::SetOrientation;
@@ -41,13 +44,14 @@ class TBitToggleSwitch : public TBitSwitch {
   void SetTextOff(const std::string& v) { SetAndRedraw(text_off_, v); }
   const std::string& TextOn() const { return text_on_; }
   void SetTextOn(const std::string& v) { SetAndRedraw(text_on_, v); }
-  TColor ColorOn() const { return color_on_; }
-  void SetColorOn(TColor v) { SetAndRedraw(color_on_, v); }
-  TColor ColorOff() const { return color_off_; }
-  void SetColorOff(TColor v) { SetAndRedraw(color_off_, v); }
+  framework::TColor ColorOn() const { return color_on_; }
+  void SetColorOn(framework::TColor v) { SetAndRedraw(color_on_, v); }
+  framework::TColor ColorOff() const { return color_off_; }
+  void SetColorOff(framework::TColor v) { SetAndRedraw(color_off_, v); }
 
  protected:
-  void PaintButton(TCanvas& canvas, const TRect& r, bool vertical, bool shown) override;
+  void PaintButton(framework::TCanvas& canvas, const framework::TRect& r, bool vertical,
+                   bool shown) override;
   bool ShownState() const override { return Checked() != swap_graphic_; }
 
  private:
@@ -61,8 +65,8 @@ class TBitToggleSwitch : public TBitSwitch {
   bool swap_graphic_ = false;
   std::string text_off_ = "0";
   std::string text_on_ = "1";
-  TColor color_on_ = clLime;
-  TColor color_off_ = clRed;
+  framework::TColor color_on_ = framework::clLime;
+  framework::TColor color_off_ = framework::clRed;
 };
 
 }  // namespace bitcalc::widgets

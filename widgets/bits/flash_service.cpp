@@ -5,6 +5,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 std::unique_ptr<TFlashService> g_service;
 }

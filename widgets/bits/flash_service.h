@@ -7,8 +7,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // What the service drives: something that paints one phase of flashing.
 // Bit controls implement it; the service knows nothing else of them.
 class TFlashTarget {
@@ -44,7 +42,7 @@ class TFlashService {
 
   bool Contains(const TFlashTarget* control) const;
   int Count() const { return int(entries_.size()); }
-  const TTimer& Timer() const { return *timer_; }
+  const framework::TTimer& Timer() const { return *timer_; }
 
   TFlashService(const TFlashService&) = delete;
   TFlashService& operator=(const TFlashService&) = delete;
@@ -64,7 +62,7 @@ class TFlashService {
   static void ReleaseIfIdle();
 
   std::vector<Entry> entries_;
-  std::unique_ptr<TTimer> timer_;
+  std::unique_ptr<framework::TTimer> timer_;
   bool ticking_ = false;
 };
 

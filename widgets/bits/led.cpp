@@ -2,6 +2,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 void DrawLamp(TCanvas& canvas, const TRect& r, TLEDShape shape, TColor fill, TColor outline) {
   canvas.Pen().SetStyle(psSolid);
   canvas.Pen().SetColor(outline);

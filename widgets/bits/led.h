@@ -5,14 +5,13 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 enum TLEDShape { sRound, sArrowLeft, sArrowRight, sArrowUp, sArrowDown, sRectangle };
 
 // Draws a lamp of the given shape into r: filled with fill, outlined with
 // outline. A round lamp also gets a highlight arc over the upper-left quarter
 // of a smaller concentric circle.
-void DrawLamp(TCanvas& canvas, const TRect& r, TLEDShape shape, TColor fill, TColor outline);
+void DrawLamp(framework::TCanvas& canvas, const framework::TRect& r, TLEDShape shape,
+              framework::TColor fill, framework::TColor outline);
 
 // The lamp of an LED: its shape, colours and size. Width and Height are kept
 // within 4-40 pixels.
@@ -23,29 +22,29 @@ class TLED : public TBitPersistent {
 
   TLEDShape Shape() const { return shape_; }
   void SetShape(TLEDShape v) { SetField(shape_, v); }
-  TColor ColorOn() const { return color_on_; }
-  void SetColorOn(TColor v) { SetField(color_on_, v); }
-  TColor ColorOff() const { return color_off_; }
-  void SetColorOff(TColor v) { SetField(color_off_, v); }
+  framework::TColor ColorOn() const { return color_on_; }
+  void SetColorOn(framework::TColor v) { SetField(color_on_, v); }
+  framework::TColor ColorOff() const { return color_off_; }
+  void SetColorOff(framework::TColor v) { SetField(color_off_, v); }
   int Width() const { return width_; }
   void SetWidth(int v);
   int Height() const { return height_; }
   void SetHeight(int v);
 
   // Where the owning LED last placed the lamp (empty before its first paint).
-  const TRect& LampRect() const { return lamp_rect_; }
-  void SetLampRect(const TRect& r) { lamp_rect_ = r; }
+  const framework::TRect& LampRect() const { return lamp_rect_; }
+  void SetLampRect(const framework::TRect& r) { lamp_rect_ = r; }
 
   // Draws the lamp at LampRect in its on or off colour.
-  void Draw(TCanvas& canvas, bool on) const;
+  void Draw(framework::TCanvas& canvas, bool on) const;
 
  private:
   TLEDShape shape_ = sRound;
-  TColor color_on_ = clLime;
-  TColor color_off_ = clBtnFace;
+  framework::TColor color_on_ = framework::clLime;
+  framework::TColor color_off_ = framework::clBtnFace;
   int width_ = 13;
   int height_ = 13;
-  TRect lamp_rect_;
+  framework::TRect lamp_rect_;
 };
 
 }  // namespace bitcalc::widgets

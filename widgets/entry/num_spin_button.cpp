@@ -8,6 +8,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 constexpr int kFirstRepeatDelay = 400;

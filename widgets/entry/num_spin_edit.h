@@ -8,8 +8,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 class TNumSpinButton;
 class TNumUpDown;
 
@@ -25,9 +23,9 @@ enum TSpinButtonKind { bkStandard, bkDiagonal };
 // another spin edit's Value therefore runs that field's OnChange nested inside
 // itself; a write that leaves the text as it is raises nothing, which is what
 // ends a chain of fields mirroring each other.
-class TNumSpinEdit : public TCustomEdit {
+class TNumSpinEdit : public framework::TCustomEdit {
  public:
-  explicit TNumSpinEdit(TComponent* owner);
+  explicit TNumSpinEdit(framework::TComponent* owner);
   ~TNumSpinEdit() override;
 
   // Not clamped on reading; an unparsable text reads MinValue (truncated for the
@@ -36,8 +34,8 @@ class TNumSpinEdit : public TCustomEdit {
   void SetValue(TSpinValue v);
 
   // Left and right are exchanged under right-to-left reading.
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment v);
+  framework::TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(framework::TAlignment v);
 
   // Plain stores: nothing is clamped again when a bound changes. Equal bounds
   // mean no range at all.
@@ -76,12 +74,12 @@ class TNumSpinEdit : public TCustomEdit {
   // The button and the window it sits in (bkDiagonal), or the up-down control
   // (bkStandard); the others are null.
   TNumSpinButton* SpinButton() const { return spin_button_; }
-  TWinControl* ButtonHost() const { return button_host_; }
+  framework::TWinControl* ButtonHost() const { return button_host_; }
   TNumUpDown* UpDownControl() const { return up_down_; }
 
   // Reading direction: right-to-left puts the button at the left edge.
-  TBiDiMode BiDiMode() const { return bidi_mode_; }
-  void SetBiDiMode(TBiDiMode v);
+  framework::TBiDiMode BiDiMode() const { return bidi_mode_; }
+  void SetBiDiMode(framework::TBiDiMode v);
 
   // The smallest height at which the text and the button still fit.
   int MinimumHeight() const;
@@ -102,14 +100,16 @@ class TNumSpinEdit : public TCustomEdit {
   void SetBounds(int left, int top, int width, int height) override;
 
   // Enter and Escape are offered to the form after OnKeyPress, not before it.
-  unsigned DialogCode() const override { return TCustomEdit::DialogCode() | DLGC_WANTALLKEYS; }
+  unsigned DialogCode() const override {
+    return framework::TCustomEdit::DialogCode() | framework::DLGC_WANTALLKEYS;
+  }
 
-  TNotifyEvent OnTopClick;
-  TNotifyEvent OnBottomClick;
+  framework::TNotifyEvent OnTopClick;
+  framework::TNotifyEvent OnBottomClick;
 
  protected:
   void Change() override;
-  void KeyDown(std::uint16_t& key, TShiftState shift) override;
+  void KeyDown(std::uint16_t& key, framework::TShiftState shift) override;
   void KeyPress(char& key) override;
   void DoEnter() override;
   void DoExit() override;
@@ -119,19 +119,19 @@ class TNumSpinEdit : public TCustomEdit {
   void EnabledChanged() override;
 
  private:
-  void Step(TSpinValue delta, const TNotifyEvent& after);
+  void Step(TSpinValue delta, const framework::TNotifyEvent& after);
   void BuildButton();
   void FreeButton();
   void PlaceButton();
   void SetTextArea();
   void ApplyGeometry();
   void ApplyAlignment();
-  bool RightToLeft() const { return bidi_mode_ == bdRightToLeft; }
+  bool RightToLeft() const { return bidi_mode_ == framework::bdRightToLeft; }
   int ButtonWidth() const;
   bool LeftButtonHeldOnField() const;
   static char DecimalSeparator();
 
-  TAlignment alignment_ = taLeftJustify;
+  framework::TAlignment alignment_ = framework::taLeftJustify;
   TSpinValue min_value_ = 0;
   TSpinValue max_value_ = 0;
   TSpinValue increment_ = 1;
@@ -140,11 +140,11 @@ class TNumSpinEdit : public TCustomEdit {
   bool editor_enabled_ = true;
   TValueType value_type_ = vtInteger;
   TNumSpinButton* spin_button_ = nullptr;
-  TWinControl* button_host_ = nullptr;
+  framework::TWinControl* button_host_ = nullptr;
   bool arrow_keys_ = true;
   TSpinButtonKind button_kind_ = bkDiagonal;
   TNumUpDown* up_down_ = nullptr;
-  TBiDiMode bidi_mode_ = bdLeftToRight;
+  framework::TBiDiMode bidi_mode_ = framework::bdLeftToRight;
 };
 
 }  // namespace bitcalc::widgets

@@ -8,6 +8,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // The field as a spin box: its value is Value and reads as the text shown. A

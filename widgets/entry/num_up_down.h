@@ -8,11 +8,9 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 enum TUDBtnType { btNext, btPrev };
 
-using TUDClickEvent = std::function<void(TObject* Sender, TUDBtnType Button)>;
+using TUDClickEvent = std::function<void(framework::TObject* Sender, TUDBtnType Button)>;
 
 // The standard vertical up-down control the spin edit uses for bkStandard: two
 // stacked arrow buttons over a position that runs from -1 to 1 and rests at 0.
@@ -20,9 +18,9 @@ using TUDClickEvent = std::function<void(TObject* Sender, TUDBtnType Button)>;
 // arrow (btNext), below 0 the lower one (btPrev), and the position then goes
 // back to 0 without reporting again. Its width stays at the platform's
 // min(scroll-bar width, 15) whatever bounds it is given.
-class TNumUpDown : public TCustomControl {
+class TNumUpDown : public framework::TCustomControl {
  public:
-  explicit TNumUpDown(TComponent* owner);
+  explicit TNumUpDown(framework::TComponent* owner);
   ~TNumUpDown() override;
 
   static int FixedWidth();
@@ -38,15 +36,16 @@ class TNumUpDown : public TCustomControl {
 
  protected:
   void Paint() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseDown(framework::TMouseButton button, framework::TShiftState shift, int x,
+                 int y) override;
 
  private:
   void Scrolled();
 
   int position_ = 0;
   bool reporting_ = false;  // keeps the reset to 0 from reporting itself
-  std::unique_ptr<TBitmap> up_glyph_;
-  std::unique_ptr<TBitmap> down_glyph_;
+  std::unique_ptr<framework::TBitmap> up_glyph_;
+  std::unique_ptr<framework::TBitmap> down_glyph_;
 };
 
 }  // namespace bitcalc::widgets

@@ -6,6 +6,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // The selector as a button with a pop-up: pressing it is a click on its

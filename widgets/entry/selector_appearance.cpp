@@ -2,6 +2,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // Button colours that tint the face toward the scheme, cells a shade

@@ -6,8 +6,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 enum TStyledAppearanceStyle {
   esOffice2003Blue,
   esOffice2003Silver,
@@ -20,26 +18,26 @@ enum TStyledAppearanceStyle {
 
 // How the grid paints its hot, pressed and selected cells.
 struct TSelectorCellColors {
-  TColor ColorHot = clNone;
-  TColor ColorHotTo = clNone;
-  TColor ColorDown = clNone;
-  TColor ColorDownTo = clNone;
-  TColor ColorSelected = clNone;
-  TColor ColorSelectedTo = clNone;
-  TColor BorderSelectedColor = clBlack;
+  framework::TColor ColorHot = framework::clNone;
+  framework::TColor ColorHotTo = framework::clNone;
+  framework::TColor ColorDown = framework::clNone;
+  framework::TColor ColorDownTo = framework::clNone;
+  framework::TColor ColorSelected = framework::clNone;
+  framework::TColor ColorSelectedTo = framework::clNone;
+  framework::TColor BorderSelectedColor = framework::clBlack;
 };
 
 // The colours a preset gives a selector and its grid.
 struct TSelectorPreset {
-  TColor Color = clBtnFace;
-  TColor ColorTo = clNone;
-  TColor ColorHot = clNone;
-  TColor ColorHotTo = clNone;
-  TColor ColorDown = clNone;
-  TColor ColorDownTo = clNone;
-  TColor BorderColor = clNone;
-  TColor BorderHotColor = clNone;
-  TColor BorderDropDownColor = clNone;
+  framework::TColor Color = framework::clBtnFace;
+  framework::TColor ColorTo = framework::clNone;
+  framework::TColor ColorHot = framework::clNone;
+  framework::TColor ColorHotTo = framework::clNone;
+  framework::TColor ColorDown = framework::clNone;
+  framework::TColor ColorDownTo = framework::clNone;
+  framework::TColor BorderColor = framework::clNone;
+  framework::TColor BorderHotColor = framework::clNone;
+  framework::TColor BorderDropDownColor = framework::clNone;
   int DropDownWidth = 12;
   TSelectorCellColors Cells;
 };

@@ -7,6 +7,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 TSelectorDropDownWindow::TSelectorDropDownWindow(TControl* selector)
     : TForm(selector), selector_(selector), hide_timer_(new TTimer(this)) {
   SetBorderStyle(bsNone);

@@ -6,8 +6,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The borderless, stay-on-top window a selector drops down, filled by its
 // panel. It sits just below the selector, its top row over the selector's
 // bottom row, or above it when there is no room below, and is aligned with
@@ -18,10 +16,10 @@ using namespace bitcalc::framework;
 // not move the activation. Either way HideTimer hides it once more at its
 // first tick, and until then the selector does not drop it down again: the
 // press that closed it, when it lands on the selector, must not reopen it.
-class TSelectorDropDownWindow : public TForm {
+class TSelectorDropDownWindow : public framework::TForm {
  public:
   // Created by and owned by the selector it drops down from.
-  explicit TSelectorDropDownWindow(TControl* selector);
+  explicit TSelectorDropDownWindow(framework::TControl* selector);
   ~TSelectorDropDownWindow() override;
 
   TStyledCustomSelectorPanel* SelectorPanel() const { return selector_panel_; }
@@ -35,7 +33,7 @@ class TSelectorDropDownWindow : public TForm {
   bool RightAligned() const { return right_aligned_; }
   bool ComboStyle() const { return combo_style_; }
 
-  TTimer* HideTimer() const { return hide_timer_; }
+  framework::TTimer* HideTimer() const { return hide_timer_; }
 
   // Sizes the window to its panel, places it at the selector and shows it
   // as the active window.
@@ -51,9 +49,9 @@ class TSelectorDropDownWindow : public TForm {
  private:
   void Deactivated();
 
-  TControl* selector_;
+  framework::TControl* selector_;
   TStyledCustomSelectorPanel* selector_panel_ = nullptr;
-  TTimer* hide_timer_;
+  framework::TTimer* hide_timer_;
   bool hide_on_deactivate_ = true;
   bool opens_upward_ = false;
   bool right_aligned_ = false;

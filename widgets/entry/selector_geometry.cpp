@@ -4,6 +4,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 TSelectorParts SelectorParts(int width, int height, bool dropDownButton, int dropDownWidth) {
   TSelectorParts p;
   p.R = Rect(0, 0, width, height);

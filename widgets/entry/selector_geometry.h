@@ -9,21 +9,19 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The parts of a selector button: the whole control R, the main part BR and,
 // with a drop-down button, the drop-down part DR at the right edge. A button
 // narrower than its drop-down part has a main part of negative width.
 struct TSelectorParts {
-  TRect R;
-  TRect BR;
-  TRect DR;
+  framework::TRect R;
+  framework::TRect BR;
+  framework::TRect DR;
   bool HasDropDownPart = false;
 };
 TSelectorParts SelectorParts(int width, int height, bool dropDownButton, int dropDownWidth);
 
 // The top-left corner of the drop-down arrow in the drop-down part.
-TPoint ArrowPoint(const TRect& dr);
+framework::TPoint ArrowPoint(const framework::TRect& dr);
 
 // What the grid layout needs besides the items.
 struct TCellMetrics {
@@ -53,7 +51,7 @@ TCellGrid LayoutCells(TStyledSelectorItems& items, const TCellMetrics& metrics,
                       const std::function<int(const std::string&)>& textWidth);
 
 // The first item whose cell holds p, or -1.
-int CellAt(const TStyledSelectorItems& items, TPoint p);
+int CellAt(const TStyledSelectorItems& items, framework::TPoint p);
 
 // Where a drop-down of the given size goes for a selector whose bottom-left
 // corner is at anchor on the screen: below it, its top row over the
@@ -61,20 +59,20 @@ int CellAt(const TStyledSelectorItems& items, TPoint p);
 // work area's bottom, and left-aligned with it unless that runs past the
 // work area's right edge.
 struct TDropDownPlacement {
-  TRect Bounds;
+  framework::TRect Bounds;
   bool RightAligned = false;
   bool OpensUpward = false;
 };
-TDropDownPlacement PlaceDropDown(const TRect& workArea, TPoint anchor, int selectorWidth,
-                                 int selectorHeight, int width, int height);
+TDropDownPlacement PlaceDropDown(const framework::TRect& workArea, framework::TPoint anchor,
+                                 int selectorWidth, int selectorHeight, int width, int height);
 
 // The four border lines of a w x h drop-down (left, right, top, bottom; each
 // leaving out its end point). The edge lying on the selector stays open
 // between the selector's two outer columns, so button and grid make one
 // outline; a combo drop-down is closed all round.
 struct TEdgeLine {
-  TPoint From;
-  TPoint To;
+  framework::TPoint From;
+  framework::TPoint To;
   friend bool operator==(const TEdgeLine&, const TEdgeLine&) = default;
 };
 struct TOpenEdge {

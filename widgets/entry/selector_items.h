@@ -9,23 +9,22 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // An auto-size cell shares one cell size with the others and flows in rows;
 // a full-width one takes a row of its own across the whole grid.
 enum TSelectorItemType { itAutoSizeButton, itFullWidthButton };
 
 // One cell of a selector's drop-down grid.
 struct TStyledSelectorItem {
-  TRect CellRect;  // in the grid, set by its layout
+  framework::TRect CellRect;  // in the grid, set by its layout
   std::string Caption;
   bool Selectable = true;
   int ImageIndex = -1;
   std::string Value;
   std::string Hint;
-  TAlignment CaptionAlignment = taCenter;
+  framework::TAlignment CaptionAlignment = framework::taCenter;
   TSelectorItemType ItemType = itAutoSizeButton;
-  TColor BackGroundColor = clNone;  // a square inside the cell, 3 pixels in from its edges
+  framework::TColor BackGroundColor =
+      framework::clNone;  // a square inside the cell, 3 pixels in from its edges
   int Tag = 0;
   std::string AccessibleName;  // what assistive technology calls the cell; empty: the caption
 };

@@ -4,6 +4,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 int Blend(int a, int b, int step, int steps) {

@@ -4,23 +4,23 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // Paints r in `bands` equal stripes running from `from` to `to`, top to bottom
 // when vertical, else left to right; the last stripe takes what the division
 // leaves over.
-void FillBands(TCanvas& canvas, const TRect& r, TColor from, TColor to, int bands, bool vertical);
+void FillBands(framework::TCanvas& canvas, const framework::TRect& r, framework::TColor from,
+               framework::TColor to, int bands, bool vertical);
 
 // A solid fill of r in c (pen and brush c), or, when `to` is set, bands from
 // c to `to` running the given way.
-void FillFace(TCanvas& canvas, const TRect& r, TColor c, TColor to, int bands, bool vertical);
+void FillFace(framework::TCanvas& canvas, const framework::TRect& r, framework::TColor c,
+              framework::TColor to, int bands, bool vertical);
 
 // The outline of r in c with a clear brush; nothing when c is clNone (the
 // brush is cleared all the same).
-void FrameFace(TCanvas& canvas, const TRect& r, TColor c);
+void FrameFace(framework::TCanvas& canvas, const framework::TRect& r, framework::TColor c);
 
 // The drop-down arrow: a black downward triangle 5, 3 and 1 pixels wide with
 // its top-left corner at ap.
-void DrawDropArrow(TCanvas& canvas, TPoint ap);
+void DrawDropArrow(framework::TCanvas& canvas, framework::TPoint ap);
 
 }  // namespace bitcalc::widgets

@@ -2,6 +2,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 TRect SpinButtonHostRect(int width, int height, bool sunkenEdge, bool rightToLeft) {
   if (sunkenEdge) {
     const int side = height - 3;

@@ -4,8 +4,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // Where the parts of a spin edit go, in the field's client coordinates, as pure
 // functions of its size and settings.
 
@@ -20,14 +18,14 @@ constexpr int kSpinUpDownWidth = kSpinCxVScroll < 15 ? kSpinCxVScroll : 15;
 // left and is three pixels short, so the part the edge hides is the button's own
 // frame; otherwise it is the full height, flush with the client area's top.
 // Parts beyond the client area are clipped by it.
-TRect SpinButtonHostRect(int width, int height, bool sunkenEdge, bool rightToLeft);
+framework::TRect SpinButtonHostRect(int width, int height, bool sunkenEdge, bool rightToLeft);
 
 // The up-down control: the client area's full height at its right edge (left
 // under right-to-left reading).
-TRect SpinUpDownRect(int clientWidth, int clientHeight, bool rightToLeft);
+framework::TRect SpinUpDownRect(int clientWidth, int clientHeight, bool rightToLeft);
 
 // The formatting rectangle that keeps the text clear of a button buttonWidth wide.
-TRect SpinTextArea(int clientWidth, int clientHeight, int buttonWidth, bool rightToLeft);
+framework::TRect SpinTextArea(int clientWidth, int clientHeight, int buttonWidth, bool rightToLeft);
 
 // The smallest field height for a font whose text-metric height is textHeight.
 constexpr int SpinMinimumHeight(int textHeight) {

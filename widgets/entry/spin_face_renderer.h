@@ -5,8 +5,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The two halves of the diagonal spin button, and which of them is drawn pressed.
 enum SpinPressState { spNone, spTop, spBottom };
 
@@ -17,13 +15,13 @@ SpinPressState SpinHalfAt(int x, int y, int w, int h);
 // Top-left corners of the arrows on a W x H face for glyphs of gw x gh pixels.
 // The up arrow moves one pixel right and down while its half is pressed; the
 // down arrow stays where it is.
-TPoint SpinUpArrowOrigin(int w, int h, int gw, int gh, bool topPressed);
-TPoint SpinDownArrowOrigin(int w, int h, int gw, int gh);
+framework::TPoint SpinUpArrowOrigin(int w, int h, int gw, int gh, bool topPressed);
+framework::TPoint SpinDownArrowOrigin(int w, int h, int gw, int gh);
 
 // Paints one face of a W x H button into face (sized to W x H): both triangles
 // raised for spNone, the named one sunk otherwise. Each glyph's bottom-left pixel
 // is its transparent colour, which becomes the button face colour.
-void RenderSpinFace(TBitmap& face, SpinPressState state, int w, int h, const TBitmap& upGlyph,
-                    const TBitmap& downGlyph);
+void RenderSpinFace(framework::TBitmap& face, SpinPressState state, int w, int h,
+                    const framework::TBitmap& upGlyph, const framework::TBitmap& downGlyph);
 
 }  // namespace bitcalc::widgets

@@ -8,6 +8,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 std::string AllCodes() {

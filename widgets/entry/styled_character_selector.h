@@ -9,8 +9,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // A selector whose grid holds one cell per character of Characters, each
 // drawn in CharFont. A pick stores the cell's character code in SelectedChar
 // before OnSelect; the character with code 0 is a cell like any other (it
@@ -19,7 +17,7 @@ using namespace bitcalc::framework;
 // and has no caption or glyph.
 class TStyledCharacterSelector : public TStyledCustomSelector {
  public:
-  explicit TStyledCharacterSelector(TComponent* owner);
+  explicit TStyledCharacterSelector(framework::TComponent* owner);
   ~TStyledCharacterSelector() override;
 
   // While true, Characters holds the 256 codes 0 ... 255 and may not be set.
@@ -31,9 +29,9 @@ class TStyledCharacterSelector : public TStyledCustomSelector {
   const std::string& Characters() const { return characters_; }
   void SetCharacters(const std::string& v);
 
-  TFont& CharFont() { return *char_font_; }
-  const TFont& CharFont() const { return *char_font_; }
-  void SetCharFont(const TFont& v) { char_font_->Assign(v); }
+  framework::TFont& CharFont() { return *char_font_; }
+  const framework::TFont& CharFont() const { return *char_font_; }
+  void SetCharFont(const framework::TFont& v) { char_font_->Assign(v); }
 
   // The code of the last picked character, 0 before the first pick.
   std::uint8_t SelectedChar() const { return selected_char_; }
@@ -42,12 +40,12 @@ class TStyledCharacterSelector : public TStyledCustomSelector {
   void FillItems(TStyledSelectorItems& items) override;
   void PanelBuilt(TStyledSelectorPanel& panel) override;
   void ItemPicked(const TStyledSelectorItem& item) override;
-  void PaintSelection(TCanvas& canvas, const TRect& br) override;
+  void PaintSelection(framework::TCanvas& canvas, const framework::TRect& br) override;
 
  private:
   bool auto_load_ = false;
   std::string characters_;
-  std::unique_ptr<TFont> char_font_;
+  std::unique_ptr<framework::TFont> char_font_;
   std::uint8_t selected_char_ = 0;
 };
 

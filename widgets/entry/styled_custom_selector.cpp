@@ -9,6 +9,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 constexpr int kFaceBands = 16;

@@ -12,8 +12,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 class TSelectorDropDownWindow;
 class TStyledSelectorPanel;
 
@@ -30,9 +28,9 @@ enum TStyledSelectorStyle { ssButton, ssCombo };
 // (hot, with the main part in ColorDown inside BorderDownColor) and open
 // (Color inside BorderDropDownColor), each with a separator and an arrow in
 // the drop-down part, except that the open look has no separator.
-class TStyledCustomSelector : public TCustomControl {
+class TStyledCustomSelector : public framework::TCustomControl {
  public:
-  explicit TStyledCustomSelector(TComponent* owner);
+  explicit TStyledCustomSelector(framework::TComponent* owner);
   ~TStyledCustomSelector() override;
 
   // Applying a preset sets the colours it names; esCustom only turns
@@ -45,29 +43,29 @@ class TStyledCustomSelector : public TCustomControl {
   // matching preset is applied.
   void ThemeChanged(const std::string& colorScheme);
 
-  TColor BorderColor() const { return border_color_; }
-  void SetBorderColor(TColor v) { SetAndInvalidate(border_color_, v); }
-  TColor BorderDownColor() const { return border_down_color_; }
-  void SetBorderDownColor(TColor v) { SetAndInvalidate(border_down_color_, v); }
-  TColor BorderHotColor() const { return border_hot_color_; }
-  void SetBorderHotColor(TColor v) { SetAndInvalidate(border_hot_color_, v); }
-  TColor BorderDropDownColor() const { return border_drop_down_color_; }
-  void SetBorderDropDownColor(TColor v) { SetAndInvalidate(border_drop_down_color_, v); }
-  TColor ColorTo() const { return color_to_; }
-  void SetColorTo(TColor v) { SetAndInvalidate(color_to_, v); }
-  TColor ColorHot() const { return color_hot_; }
-  void SetColorHot(TColor v) { SetAndInvalidate(color_hot_, v); }
-  TColor ColorHotTo() const { return color_hot_to_; }
-  void SetColorHotTo(TColor v) { SetAndInvalidate(color_hot_to_, v); }
-  TColor ColorDown() const { return color_down_; }
-  void SetColorDown(TColor v) { SetAndInvalidate(color_down_, v); }
-  TColor ColorDownTo() const { return color_down_to_; }
-  void SetColorDownTo(TColor v) { SetAndInvalidate(color_down_to_, v); }
+  framework::TColor BorderColor() const { return border_color_; }
+  void SetBorderColor(framework::TColor v) { SetAndInvalidate(border_color_, v); }
+  framework::TColor BorderDownColor() const { return border_down_color_; }
+  void SetBorderDownColor(framework::TColor v) { SetAndInvalidate(border_down_color_, v); }
+  framework::TColor BorderHotColor() const { return border_hot_color_; }
+  void SetBorderHotColor(framework::TColor v) { SetAndInvalidate(border_hot_color_, v); }
+  framework::TColor BorderDropDownColor() const { return border_drop_down_color_; }
+  void SetBorderDropDownColor(framework::TColor v) { SetAndInvalidate(border_drop_down_color_, v); }
+  framework::TColor ColorTo() const { return color_to_; }
+  void SetColorTo(framework::TColor v) { SetAndInvalidate(color_to_, v); }
+  framework::TColor ColorHot() const { return color_hot_; }
+  void SetColorHot(framework::TColor v) { SetAndInvalidate(color_hot_, v); }
+  framework::TColor ColorHotTo() const { return color_hot_to_; }
+  void SetColorHotTo(framework::TColor v) { SetAndInvalidate(color_hot_to_, v); }
+  framework::TColor ColorDown() const { return color_down_; }
+  void SetColorDown(framework::TColor v) { SetAndInvalidate(color_down_, v); }
+  framework::TColor ColorDownTo() const { return color_down_to_; }
+  void SetColorDownTo(framework::TColor v) { SetAndInvalidate(color_down_to_, v); }
   // The grid's background.
-  TColor ColorDropDown() const { return color_drop_down_; }
-  void SetColorDropDown(TColor v) { color_drop_down_ = v; }
-  TColor ColorDropDownTo() const { return color_drop_down_to_; }
-  void SetColorDropDownTo(TColor v) { color_drop_down_to_ = v; }
+  framework::TColor ColorDropDown() const { return color_drop_down_; }
+  void SetColorDropDown(framework::TColor v) { color_drop_down_ = v; }
+  framework::TColor ColorDropDownTo() const { return color_drop_down_to_; }
+  void SetColorDropDownTo(framework::TColor v) { color_drop_down_to_ = v; }
 
   // Cells per row in the grid, 1 to 16.
   int ButtonsPerRow() const { return buttons_per_row_; }
@@ -78,12 +76,12 @@ class TStyledCustomSelector : public TCustomControl {
   void SetStyle(TStyledSelectorStyle v) { SetAndInvalidate(style_, v); }
 
   // Pictures for the main part; writing copies, nullptr empties.
-  const TBitmap& Glyph() const { return *glyph_; }
-  void SetGlyph(const TBitmap* v) { SetPicture(*glyph_, v); }
-  const TBitmap& GlyphHot() const { return *glyph_hot_; }
-  void SetGlyphHot(const TBitmap* v) { SetPicture(*glyph_hot_, v); }
-  const TBitmap& GlyphDown() const { return *glyph_down_; }
-  void SetGlyphDown(const TBitmap* v) { SetPicture(*glyph_down_, v); }
+  const framework::TBitmap& Glyph() const { return *glyph_; }
+  void SetGlyph(const framework::TBitmap* v) { SetPicture(*glyph_, v); }
+  const framework::TBitmap& GlyphHot() const { return *glyph_hot_; }
+  void SetGlyphHot(const framework::TBitmap* v) { SetPicture(*glyph_hot_, v); }
+  const framework::TBitmap& GlyphDown() const { return *glyph_down_; }
+  void SetGlyphDown(const framework::TBitmap* v) { SetPicture(*glyph_down_, v); }
 
   // Fixed; writing it changes nothing.
   std::string Version() const { return "1.3.5.2"; }
@@ -118,7 +116,7 @@ class TStyledCustomSelector : public TCustomControl {
   // drop-down already hidden.
   void PickItem();
 
-  TNotifyEvent OnSelect;
+  framework::TNotifyEvent OnSelect;
 
  protected:
   // Fills the emptied item list. After ItemsChanged it runs the next time
@@ -129,14 +127,15 @@ class TStyledCustomSelector : public TCustomControl {
   virtual void PanelBuilt(TStyledSelectorPanel&) {}
   virtual void ItemPicked(const TStyledSelectorItem&) {}
   // Draws the picked item in the main part when no glyph is in use.
-  virtual void PaintSelection(TCanvas&, const TRect&) {}
+  virtual void PaintSelection(framework::TCanvas&, const framework::TRect&) {}
 
   void Paint() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseDown(framework::TMouseButton button, framework::TShiftState shift, int x,
+                 int y) override;
+  void MouseUp(framework::TMouseButton button, framework::TShiftState shift, int x, int y) override;
   void MouseEnter() override;
   void MouseLeave() override;
-  void KeyDown(std::uint16_t& key, TShiftState shift) override;
+  void KeyDown(std::uint16_t& key, framework::TShiftState shift) override;
   void Loaded() override;
 
  private:
@@ -144,29 +143,30 @@ class TStyledCustomSelector : public TCustomControl {
   void BuildPanel();
   void CopyItemsToPanel();
   void Closed();
-  void PaintContent(TCanvas& canvas, const TRect& br, const TBitmap& glyph);
-  void SetPicture(TBitmap& picture, const TBitmap* v);
+  void PaintContent(framework::TCanvas& canvas, const framework::TRect& br,
+                    const framework::TBitmap& glyph);
+  void SetPicture(framework::TBitmap& picture, const framework::TBitmap* v);
   bool HasDropDownPart() const { return drop_down_button_ || style_ == ssCombo; }
 
   TStyledAppearanceStyle appearance_style_ = esOffice2003Classic;
   bool auto_theme_adapt_ = false;
-  TColor border_color_ = clBlack;
-  TColor border_down_color_ = RGB(8, 36, 107);
-  TColor border_hot_color_ = clBlack;
-  TColor border_drop_down_color_ = RGB(128, 128, 128);
-  TColor color_to_ = clNone;
-  TColor color_hot_ = RGB(181, 190, 214);
-  TColor color_hot_to_ = clNone;
-  TColor color_down_ = RGB(132, 149, 181);
-  TColor color_down_to_ = clNone;
-  TColor color_drop_down_ = RGB(249, 248, 247);
-  TColor color_drop_down_to_ = clNone;
+  framework::TColor border_color_ = framework::clBlack;
+  framework::TColor border_down_color_ = framework::RGB(8, 36, 107);
+  framework::TColor border_hot_color_ = framework::clBlack;
+  framework::TColor border_drop_down_color_ = framework::RGB(128, 128, 128);
+  framework::TColor color_to_ = framework::clNone;
+  framework::TColor color_hot_ = framework::RGB(181, 190, 214);
+  framework::TColor color_hot_to_ = framework::clNone;
+  framework::TColor color_down_ = framework::RGB(132, 149, 181);
+  framework::TColor color_down_to_ = framework::clNone;
+  framework::TColor color_drop_down_ = framework::RGB(249, 248, 247);
+  framework::TColor color_drop_down_to_ = framework::clNone;
   int buttons_per_row_ = 1;
   bool drop_down_button_ = true;
   TStyledSelectorStyle style_ = ssButton;
-  std::unique_ptr<TBitmap> glyph_;
-  std::unique_ptr<TBitmap> glyph_hot_;
-  std::unique_ptr<TBitmap> glyph_down_;
+  std::unique_ptr<framework::TBitmap> glyph_;
+  std::unique_ptr<framework::TBitmap> glyph_hot_;
+  std::unique_ptr<framework::TBitmap> glyph_down_;
 
   bool hot_ = false;
   bool pressed_ = false;

@@ -5,6 +5,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 constexpr int kBackgroundBands = 40;

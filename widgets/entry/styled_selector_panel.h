@@ -11,19 +11,17 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The surface of a selector's drop-down: a flat panel in Color (banded to
 // ColorTo from left to right when that is set) inside a one-pixel border in
 // WindowBorderColor, open where it lies on the selector.
-class TStyledCustomSelectorPanel : public TPanel {
+class TStyledCustomSelectorPanel : public framework::TPanel {
  public:
-  explicit TStyledCustomSelectorPanel(TComponent* owner);
+  explicit TStyledCustomSelectorPanel(framework::TComponent* owner);
 
-  TColor ColorTo() const { return color_to_; }
-  void SetColorTo(TColor v) { SetAndInvalidate(color_to_, v); }
-  TColor WindowBorderColor() const { return window_border_color_; }
-  void SetWindowBorderColor(TColor v) { SetAndInvalidate(window_border_color_, v); }
+  framework::TColor ColorTo() const { return color_to_; }
+  void SetColorTo(framework::TColor v) { SetAndInvalidate(color_to_, v); }
+  framework::TColor WindowBorderColor() const { return window_border_color_; }
+  void SetWindowBorderColor(framework::TColor v) { SetAndInvalidate(window_border_color_, v); }
 
   // Which edge lies on the selector, set each time the drop-down is placed.
   const TOpenEdge& OpenEdge() const { return open_edge_; }
@@ -36,12 +34,12 @@ class TStyledCustomSelectorPanel : public TPanel {
   void Paint() override;
 
  private:
-  TColor color_to_ = clNone;
-  TColor window_border_color_ = RGB(128, 128, 128);
+  framework::TColor color_to_ = framework::clNone;
+  framework::TColor window_border_color_ = framework::RGB(128, 128, 128);
   TOpenEdge open_edge_;
 };
 
-using THotToolEvent = std::function<void(TObject* Sender, int Index)>;
+using THotToolEvent = std::function<void(framework::TObject* Sender, int Index)>;
 
 // The grid of cells. The cell under the mouse is hot; while a button is held
 // the pressed look follows the mouse from cell to cell. A release closes the
@@ -49,7 +47,7 @@ using THotToolEvent = std::function<void(TObject* Sender, int Index)>;
 // and raises OnSelect, also when the cell was already the selected one.
 class TStyledSelectorPanel : public TStyledCustomSelectorPanel {
  public:
-  explicit TStyledSelectorPanel(TComponent* owner);
+  explicit TStyledSelectorPanel(framework::TComponent* owner);
   ~TStyledSelectorPanel() override;
 
   TStyledSelectorItems& Items() { return items_; }
@@ -65,12 +63,12 @@ class TStyledSelectorPanel : public TStyledCustomSelectorPanel {
   const TSelectorCellColors& CellColors() const { return cell_colors_; }
   void SetCellColors(const TSelectorCellColors& v);
   // Stored with the others, never drawn.
-  TColor BorderColor() const { return border_color_; }
-  void SetBorderColor(TColor v) { border_color_ = v; }
-  TColor BorderDownColor() const { return border_down_color_; }
-  void SetBorderDownColor(TColor v) { SetAndInvalidate(border_down_color_, v); }
-  TColor BorderHotColor() const { return border_hot_color_; }
-  void SetBorderHotColor(TColor v) { SetAndInvalidate(border_hot_color_, v); }
+  framework::TColor BorderColor() const { return border_color_; }
+  void SetBorderColor(framework::TColor v) { border_color_ = v; }
+  framework::TColor BorderDownColor() const { return border_down_color_; }
+  void SetBorderDownColor(framework::TColor v) { SetAndInvalidate(border_down_color_, v); }
+  framework::TColor BorderHotColor() const { return border_hot_color_; }
+  void SetBorderHotColor(framework::TColor v) { SetAndInvalidate(border_hot_color_, v); }
 
   // Cell sizes, margins and cells per row; LayoutCells applies them.
   const TCellMetrics& Metrics() const { return metrics_; }
@@ -90,18 +88,19 @@ class TStyledSelectorPanel : public TStyledCustomSelectorPanel {
   // immediate, has it repainted later.
   void PaintCell(int i, bool immediate);
 
-  TNotifyEvent OnSelect;
+  framework::TNotifyEvent OnSelect;
   THotToolEvent OnHotTool;
 
  protected:
   void Paint() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseDown(framework::TMouseButton button, framework::TShiftState shift, int x,
+                 int y) override;
+  void MouseMove(framework::TShiftState shift, int x, int y) override;
+  void MouseUp(framework::TMouseButton button, framework::TShiftState shift, int x, int y) override;
   void MouseLeave() override;
 
  private:
-  void DrawCell(TCanvas& canvas, int i);
+  void DrawCell(framework::TCanvas& canvas, int i);
   void BecomeHot(int i);
   bool Valid(int i) const { return i >= 0 && i < items_.Count(); }
 
@@ -112,11 +111,11 @@ class TStyledSelectorPanel : public TStyledCustomSelectorPanel {
   bool button_held_ = false;
   bool no_prefix_ = false;
   TSelectorCellColors cell_colors_;
-  TColor border_color_ = clNone;
-  TColor border_down_color_ = clBlack;
-  TColor border_hot_color_ = clBlack;
+  framework::TColor border_color_ = framework::clNone;
+  framework::TColor border_down_color_ = framework::clBlack;
+  framework::TColor border_hot_color_ = framework::clBlack;
   TCellMetrics metrics_;
-  std::unique_ptr<TCanvas> measure_;  // text measuring outside a paint
+  std::unique_ptr<framework::TCanvas> measure_;  // text measuring outside a paint
 };
 
 }  // namespace bitcalc::widgets

@@ -4,8 +4,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // A two-colour gradient drawn as n solid bands across r, along x or along y.
 // Band i takes each of red, green and blue as c1's + round(i * (c2's - c1's)
 // / n) (system colours resolved first), so the last band stops one step short
@@ -14,13 +12,13 @@ using namespace bitcalc::framework;
 // step. With cutAtEdge the bands stop at r's far edge, otherwise the last
 // ones may reach past it. n below 1 counts as 1. Leaves pen and brush in the
 // last band's colour.
-void DrawBandedGradient(TCanvas& canvas, const TRect& r, TColor c1, TColor c2, int n, bool vertical,
-                        int bandLength, bool cutAtEdge);
+void DrawBandedGradient(framework::TCanvas& canvas, const framework::TRect& r, framework::TColor c1,
+                        framework::TColor c2, int n, bool vertical, int bandLength, bool cutAtEdge);
 
 // The step between band starts, extent / n, as a real number.
-double BandStep(const TRect& r, int n, bool vertical);
+double BandStep(const framework::TRect& r, int n, bool vertical);
 
 // The colour of band i of n from c1 to c2, both already resolved to RGB.
-TColor BandColor(TColor c1, TColor c2, int i, int n);
+framework::TColor BandColor(framework::TColor c1, framework::TColor c2, int i, int n);
 
 }  // namespace bitcalc::widgets

@@ -5,14 +5,14 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // An invisible control that carries a status bar's hints: the bar copies the
 // hovered panel's hint into it and names it as the hinted control, so the
 // office hint finds an OfficeHint to show.
-class TDummyHintControl : public TControl, public TOfficeHintPublisher {
+class TDummyHintControl : public framework::TControl, public TOfficeHintPublisher {
  public:
-  explicit TDummyHintControl(TComponent* owner) : TControl(owner) { SetVisible(false); }
+  explicit TDummyHintControl(framework::TComponent* owner) : framework::TControl(owner) {
+    SetVisible(false);
+  }
 
   const TStyledHintInfo& OfficeHint() const override { return office_hint_; }
   void SetOfficeHint(const TStyledHintInfo& v) { office_hint_ = v; }

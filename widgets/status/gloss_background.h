@@ -6,18 +6,16 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The colours of a glossy panel in one state: the upper half shades from
 // Color to ColorTo, the lower half from ColorMirror to ColorMirrorTo, with an
 // optional frame (clNone: none) and the text colour.
 struct TGlossColors {
-  TColor Color = clWhite;
-  TColor ColorTo = clWhite;
-  TColor ColorMirror = clSilver;
-  TColor ColorMirrorTo = clWhite;
-  TColor BorderColor = clGray;
-  TColor TextColor = clBlack;
+  framework::TColor Color = framework::clWhite;
+  framework::TColor ColorTo = framework::clWhite;
+  framework::TColor ColorMirror = framework::clSilver;
+  framework::TColor ColorMirrorTo = framework::clWhite;
+  framework::TColor BorderColor = framework::clGray;
+  framework::TColor TextColor = framework::clBlack;
   friend bool operator==(const TGlossColors&, const TGlossColors&) = default;
 };
 
@@ -26,9 +24,9 @@ enum TGlossState { gsNormal, gsHot, gsDown };
 // One appearance of the status panels: its colours at rest, under the mouse
 // (hot) and pressed (down), and the text style. Every change is reported
 // through OnChange.
-class TGlossBackground : public TPersistent {
+class TGlossBackground : public framework::TPersistent {
  public:
-  TGlossBackground() { normal_.BorderColor = clNone; }
+  TGlossBackground() { normal_.BorderColor = framework::clNone; }
 
   const TGlossColors& Colors(TGlossState state) const {
     return state == gsHot ? hot_ : state == gsDown ? down_ : normal_;
@@ -36,52 +34,52 @@ class TGlossBackground : public TPersistent {
   // Every colour of one state at once, reported as one change.
   void SetColors(TGlossState state, const TGlossColors& colors);
 
-  TColor Color() const { return normal_.Color; }
-  void SetColor(TColor v) { SetField(normal_.Color, v); }
-  TColor ColorTo() const { return normal_.ColorTo; }
-  void SetColorTo(TColor v) { SetField(normal_.ColorTo, v); }
-  TColor ColorMirror() const { return normal_.ColorMirror; }
-  void SetColorMirror(TColor v) { SetField(normal_.ColorMirror, v); }
-  TColor ColorMirrorTo() const { return normal_.ColorMirrorTo; }
-  void SetColorMirrorTo(TColor v) { SetField(normal_.ColorMirrorTo, v); }
-  TColor BorderColor() const { return normal_.BorderColor; }
-  void SetBorderColor(TColor v) { SetField(normal_.BorderColor, v); }
-  TColor TextColor() const { return normal_.TextColor; }
-  void SetTextColor(TColor v) { SetField(normal_.TextColor, v); }
-  TFontStyles TextStyle() const { return text_style_; }
-  void SetTextStyle(TFontStyles v) { SetField(text_style_, v); }
+  framework::TColor Color() const { return normal_.Color; }
+  void SetColor(framework::TColor v) { SetField(normal_.Color, v); }
+  framework::TColor ColorTo() const { return normal_.ColorTo; }
+  void SetColorTo(framework::TColor v) { SetField(normal_.ColorTo, v); }
+  framework::TColor ColorMirror() const { return normal_.ColorMirror; }
+  void SetColorMirror(framework::TColor v) { SetField(normal_.ColorMirror, v); }
+  framework::TColor ColorMirrorTo() const { return normal_.ColorMirrorTo; }
+  void SetColorMirrorTo(framework::TColor v) { SetField(normal_.ColorMirrorTo, v); }
+  framework::TColor BorderColor() const { return normal_.BorderColor; }
+  void SetBorderColor(framework::TColor v) { SetField(normal_.BorderColor, v); }
+  framework::TColor TextColor() const { return normal_.TextColor; }
+  void SetTextColor(framework::TColor v) { SetField(normal_.TextColor, v); }
+  framework::TFontStyles TextStyle() const { return text_style_; }
+  void SetTextStyle(framework::TFontStyles v) { SetField(text_style_, v); }
 
-  TColor ColorHot() const { return hot_.Color; }
-  void SetColorHot(TColor v) { SetField(hot_.Color, v); }
-  TColor ColorHotTo() const { return hot_.ColorTo; }
-  void SetColorHotTo(TColor v) { SetField(hot_.ColorTo, v); }
-  TColor ColorMirrorHot() const { return hot_.ColorMirror; }
-  void SetColorMirrorHot(TColor v) { SetField(hot_.ColorMirror, v); }
-  TColor ColorMirrorHotTo() const { return hot_.ColorMirrorTo; }
-  void SetColorMirrorHotTo(TColor v) { SetField(hot_.ColorMirrorTo, v); }
-  TColor BorderColorHot() const { return hot_.BorderColor; }
-  void SetBorderColorHot(TColor v) { SetField(hot_.BorderColor, v); }
-  TColor TextColorHot() const { return hot_.TextColor; }
-  void SetTextColorHot(TColor v) { SetField(hot_.TextColor, v); }
+  framework::TColor ColorHot() const { return hot_.Color; }
+  void SetColorHot(framework::TColor v) { SetField(hot_.Color, v); }
+  framework::TColor ColorHotTo() const { return hot_.ColorTo; }
+  void SetColorHotTo(framework::TColor v) { SetField(hot_.ColorTo, v); }
+  framework::TColor ColorMirrorHot() const { return hot_.ColorMirror; }
+  void SetColorMirrorHot(framework::TColor v) { SetField(hot_.ColorMirror, v); }
+  framework::TColor ColorMirrorHotTo() const { return hot_.ColorMirrorTo; }
+  void SetColorMirrorHotTo(framework::TColor v) { SetField(hot_.ColorMirrorTo, v); }
+  framework::TColor BorderColorHot() const { return hot_.BorderColor; }
+  void SetBorderColorHot(framework::TColor v) { SetField(hot_.BorderColor, v); }
+  framework::TColor TextColorHot() const { return hot_.TextColor; }
+  void SetTextColorHot(framework::TColor v) { SetField(hot_.TextColor, v); }
 
-  TColor ColorDown() const { return down_.Color; }
-  void SetColorDown(TColor v) { SetField(down_.Color, v); }
-  TColor ColorDownTo() const { return down_.ColorTo; }
-  void SetColorDownTo(TColor v) { SetField(down_.ColorTo, v); }
-  TColor ColorMirrorDown() const { return down_.ColorMirror; }
-  void SetColorMirrorDown(TColor v) { SetField(down_.ColorMirror, v); }
-  TColor ColorMirrorDownTo() const { return down_.ColorMirrorTo; }
-  void SetColorMirrorDownTo(TColor v) { SetField(down_.ColorMirrorTo, v); }
-  TColor BorderColorDown() const { return down_.BorderColor; }
-  void SetBorderColorDown(TColor v) { SetField(down_.BorderColor, v); }
-  TColor TextColorDown() const { return down_.TextColor; }
-  void SetTextColorDown(TColor v) { SetField(down_.TextColor, v); }
+  framework::TColor ColorDown() const { return down_.Color; }
+  void SetColorDown(framework::TColor v) { SetField(down_.Color, v); }
+  framework::TColor ColorDownTo() const { return down_.ColorTo; }
+  void SetColorDownTo(framework::TColor v) { SetField(down_.ColorTo, v); }
+  framework::TColor ColorMirrorDown() const { return down_.ColorMirror; }
+  void SetColorMirrorDown(framework::TColor v) { SetField(down_.ColorMirror, v); }
+  framework::TColor ColorMirrorDownTo() const { return down_.ColorMirrorTo; }
+  void SetColorMirrorDownTo(framework::TColor v) { SetField(down_.ColorMirrorTo, v); }
+  framework::TColor BorderColorDown() const { return down_.BorderColor; }
+  void SetBorderColorDown(framework::TColor v) { SetField(down_.BorderColor, v); }
+  framework::TColor TextColorDown() const { return down_.TextColor; }
+  void SetTextColorDown(framework::TColor v) { SetField(down_.TextColor, v); }
 
  private:
   TGlossColors normal_;
   TGlossColors hot_;
   TGlossColors down_;
-  TFontStyles text_style_ = 0;
+  framework::TFontStyles text_style_ = 0;
 };
 
 }  // namespace bitcalc::widgets

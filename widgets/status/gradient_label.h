@@ -4,8 +4,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 enum TEllipsType { etNone, etEndEllips, etPathEllips };
 enum TVAlignment { vaTop, vaCenter, vaBottom };
 enum TGradientType { gtFullHorizontal, gtFullVertical, gtBottomLine, gtCenterLine, gtTopLine };
@@ -17,12 +15,12 @@ enum TGradientOrientation { goHorizontal, goVertical };
 // plain Color and draw a line two pixels thick, which TransparentText breaks
 // where the caption lies. With goVertical the caption is turned a quarter
 // turn to read upwards, and the line runs along a side instead.
-class TGradientLabel : public TLabel {
+class TGradientLabel : public framework::TLabel {
  public:
-  explicit TGradientLabel(TComponent* owner);
+  explicit TGradientLabel(framework::TComponent* owner);
 
-  TColor ColorTo() const { return color_to_; }
-  void SetColorTo(TColor v);
+  framework::TColor ColorTo() const { return color_to_; }
+  void SetColorTo(framework::TColor v);
   TEllipsType EllipsType() const { return ellips_type_; }
   void SetEllipsType(TEllipsType v);
   TVAlignment VAlignment() const { return valignment_; }
@@ -48,12 +46,12 @@ class TGradientLabel : public TLabel {
  private:
   bool IsLineType() const { return gradient_type_ >= gtBottomLine; }
   unsigned TextFlags() const;
-  TRect LineRect(const TRect& client) const;
-  void DrawLine(TCanvas& canvas, const TRect& client);
-  void DrawCaption(TCanvas& canvas, const TRect& client);
-  void DrawTurnedCaption(TCanvas& canvas, const TRect& r);
+  framework::TRect LineRect(const framework::TRect& client) const;
+  void DrawLine(framework::TCanvas& canvas, const framework::TRect& client);
+  void DrawCaption(framework::TCanvas& canvas, const framework::TRect& client);
+  void DrawTurnedCaption(framework::TCanvas& canvas, const framework::TRect& r);
 
-  TColor color_to_ = clWhite;
+  framework::TColor color_to_ = framework::clWhite;
   TEllipsType ellips_type_ = etNone;
   TVAlignment valignment_ = vaTop;
   int indent_ = 0;
@@ -66,6 +64,7 @@ class TGradientLabel : public TLabel {
 // Fills r with n bands from c1 to c2 the way the gradient label does: each
 // band one pixel longer than the whole part of the step, the last one cut at
 // r's far edge.
-void FillLabelGradient(TCanvas& canvas, const TRect& r, TColor c1, TColor c2, int n, bool vertical);
+void FillLabelGradient(framework::TCanvas& canvas, const framework::TRect& r, framework::TColor c1,
+                       framework::TColor c2, int n, bool vertical);
 
 }  // namespace bitcalc::widgets

@@ -10,8 +10,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The working parts of DrawMarkup. Coordinates are 64-bit so that no frame,
 // number or text length can overflow them; they are brought into drawing
 // range only when something is drawn.
@@ -26,29 +24,30 @@ struct TBox {
 // No device is this large. Drawing is kept inside it, so that coordinates the
 // markup pushes far away cannot overflow the painter.
 constexpr long long kDrawLimit = 1 << 16;
-TRect Drawable(const TBox& b);
+framework::TRect Drawable(const TBox& b);
 
 // The font as tags have set it; put on the canvas before text is measured or
 // drawn.
 struct TMarkupFont {
   std::string Name;
   int Height = 0;
-  TFontStyles Style = 0;
-  TColor Color = clBlack;
+  framework::TFontStyles Style = 0;
+  framework::TColor Color = framework::clBlack;
   int Orientation = 0;
 
-  static TMarkupFont Of(const TFont& font);
-  void ApplyTo(TFont& font) const;
+  static TMarkupFont Of(const framework::TFont& font);
+  void ApplyTo(framework::TFont& font) const;
 };
 
 // Everything tags set that later text depends on.
 struct TMarkupState {
   TMarkupFont Font;
-  TColor Background = clNone;  // behind the text; clNone leaves it transparent
-  TColor FontBackgroundSaved = clNone;
-  TColor ParagraphBackgroundSaved = clNone;
-  TColor HighlightColorSaved = clNone;
-  TColor HighlightBackgroundSaved = clNone;
+  framework::TColor Background =
+      framework::clNone;  // behind the text; clNone leaves it transparent
+  framework::TColor FontBackgroundSaved = framework::clNone;
+  framework::TColor ParagraphBackgroundSaved = framework::clNone;
+  framework::TColor HighlightColorSaved = framework::clNone;
+  framework::TColor HighlightBackgroundSaved = framework::clNone;
   bool InAnchor = false;
   std::string Href;
   long long ListLevel = 0;
@@ -58,7 +57,7 @@ struct TMarkupState {
   bool Hidden = false;
   bool ErrorLine = false;
   bool ParagraphFill = false;
-  TAlignment ParagraphAlignment = taLeftJustify;
+  framework::TAlignment ParagraphAlignment = framework::taLeftJustify;
   long long ParagraphIndent = 0;
   long long Offset = 0;      // where this line starts, right of its left edge
   long long NextOffset = 0;  // the same for the lines that follow
@@ -100,9 +99,9 @@ enum TTagOutcome { toNext, toEndLine, toStay };
 
 class TMarkupLayout {
  public:
-  TMarkupLayout(TCanvas& canvas, const TRect& frame, TMarkupMode mode, int hitX, int hitY,
-                bool wordWrap, TColor linkColor, bool blinkOn, const TImageList* images,
-                const TPictureContainer* pictures);
+  TMarkupLayout(framework::TCanvas& canvas, const framework::TRect& frame, TMarkupMode mode,
+                int hitX, int hitY, bool wordWrap, framework::TColor linkColor, bool blinkOn,
+                const TImageList* images, const TPictureContainer* pictures);
 
   bool Run(const std::string& text, std::string& anchor, int& width, int& height);
 
@@ -132,23 +131,24 @@ class TMarkupLayout {
   void Use(const TMarkupFont& font);
   long long GhHeight();
   // Width and height of a shown chunk; measuring counts the external leading.
-  TSize Extent(const std::string& shown, bool measuring);
+  framework::TSize Extent(const std::string& shown, bool measuring);
   QImage Picture(const std::string& source) const;
-  void Fill(TBox r, TColor color);
-  void Gradient(const TRect& r, TColor from, TColor to, bool vertical);
+  void Fill(TBox r, framework::TColor color);
+  void Gradient(const framework::TRect& r, framework::TColor from, framework::TColor to,
+                bool vertical);
   long long Base(const TLinePass& p) const { return p.Line.Bottom - heights_.Sub; }
-  TRect Frame() const {
+  framework::TRect Frame() const {
     return {int(frame_.Left), int(frame_.Top), int(frame_.Right), int(frame_.Bottom)};
   }
   long long Available(const TMarkupState& s, const TLinePass& p) const;
 
-  TCanvas& canvas_;
+  framework::TCanvas& canvas_;
   TBox frame_;
   TMarkupMode mode_;
   long long hitX_;
   long long hitY_;
   bool wordWrap_;
-  TColor linkColor_;
+  framework::TColor linkColor_;
   bool blinkOn_;
   const TImageList* images_;
   const TPictureContainer* pictures_;
@@ -159,7 +159,7 @@ class TMarkupLayout {
   TMarkupScanner secondScan_;
   unsigned flags_ = 0;
   TMarkupFont base_;
-  TColor entryBrush_ = clNone;
+  framework::TColor entryBrush_ = framework::clNone;
   TLineHeights heights_;
   long long widest_ = 0;
 };

@@ -8,8 +8,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 enum TMarkupMode {
   mmPaint,       // lays the text out and draws it
   mmLayoutOnly,  // lays it out, measures and hit-tests, and draws nothing
@@ -36,9 +34,9 @@ enum TMarkupMode {
 // receives the widest line plus 2 and height the height of all lines, or of
 // one line of the base font when there are none. Any text, frame and point
 // are safe: the work is linear in the length of the text.
-bool DrawMarkup(TCanvas& canvas, const std::string& text, const TRect& frame, TMarkupMode mode,
-                int hitX, int hitY, bool wordWrap, TColor linkColor, bool blinkOn,
-                const TImageList* images, const TPictureContainer* pictures, std::string& anchor,
-                int& width, int& height);
+bool DrawMarkup(framework::TCanvas& canvas, const std::string& text, const framework::TRect& frame,
+                TMarkupMode mode, int hitX, int hitY, bool wordWrap, framework::TColor linkColor,
+                bool blinkOn, const TImageList* images, const TPictureContainer* pictures,
+                std::string& anchor, int& width, int& height);
 
 }  // namespace bitcalc::widgets

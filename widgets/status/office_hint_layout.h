@@ -7,8 +7,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The office hint measured and painted on any canvas, for the hint window and
 // for whoever wants its figures without a window.
 
@@ -17,15 +15,17 @@ using namespace bitcalc::framework;
 // HintWidth and then narrowed to the notes when there is no title, and as
 // tall as title, picture or notes and help line need. Leaves the hint's
 // drawing font on canvas.
-TRect OfficeHintBounds(TCanvas& canvas, TRect r, const TStyledOfficeHint& hint);
+framework::TRect OfficeHintBounds(framework::TCanvas& canvas, framework::TRect r,
+                                  const TStyledOfficeHint& hint);
 
 // The vertical gradient behind every hint: 64 bands from `from` at the top
 // to exactly `to` at the bottom.
-void PaintHintBackground(TCanvas& canvas, int width, int height, TColor from, TColor to);
+void PaintHintBackground(framework::TCanvas& canvas, int width, int height, framework::TColor from,
+                         framework::TColor to);
 
 // The whole hint window of width x height: background, rounded border and
 // either the office layout of hint's content or the plain caption.
-void PaintOfficeHint(TCanvas& canvas, int width, int height, const TStyledOfficeHint& hint,
-                     const std::string& caption);
+void PaintOfficeHint(framework::TCanvas& canvas, int width, int height,
+                     const TStyledOfficeHint& hint, const std::string& caption);
 
 }  // namespace bitcalc::widgets

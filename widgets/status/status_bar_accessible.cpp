@@ -6,6 +6,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 TStyledOfficeStatusBar* BarOf(TControl* control) {

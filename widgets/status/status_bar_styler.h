@@ -8,21 +8,19 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 class TStyledOfficeStatusBar;
 
 // The colour scheme of status bars: the frame colour and the two panel
 // appearances. It keeps the list of bars that use it; any change of its
 // colours repaints all of them, and bars that outlive it go back to their
 // own internal schemes.
-class TCustomStyledOfficeStatusBarStyler : public TComponent {
+class TCustomStyledOfficeStatusBarStyler : public framework::TComponent {
  public:
-  explicit TCustomStyledOfficeStatusBarStyler(TComponent* owner);
+  explicit TCustomStyledOfficeStatusBarStyler(framework::TComponent* owner);
   ~TCustomStyledOfficeStatusBarStyler() override;
 
-  TColor BorderColor() const { return border_color_; }
-  void SetBorderColor(TColor v);
+  framework::TColor BorderColor() const { return border_color_; }
+  void SetBorderColor(framework::TColor v);
   TGlossBackground& PanelAppearanceLight() { return light_; }
   const TGlossBackground& PanelAppearanceLight() const { return light_; }
   TGlossBackground& PanelAppearanceDark() { return dark_; }
@@ -38,7 +36,7 @@ class TCustomStyledOfficeStatusBarStyler : public TComponent {
   void Changed();
 
  private:
-  TColor border_color_ = RGB(59, 90, 130);
+  framework::TColor border_color_ = framework::RGB(59, 90, 130);
   TGlossBackground light_;
   TGlossBackground dark_;
   std::vector<TStyledOfficeStatusBar*> bars_;
@@ -63,7 +61,7 @@ enum TStyledStatusBarStyle {
 // when the styler is loaded and whenever the palette changes.
 class TStyledOfficeStatusBarOfficeStyler : public TCustomStyledOfficeStatusBarStyler {
  public:
-  explicit TStyledOfficeStatusBarOfficeStyler(TComponent* owner);
+  explicit TStyledOfficeStatusBarOfficeStyler(framework::TComponent* owner);
   ~TStyledOfficeStatusBarOfficeStyler() override;
 
   TStyledStatusBarStyle Style() const { return style_; }

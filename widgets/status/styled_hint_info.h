@@ -9,8 +9,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // A picture kept as the bytes of its file, exactly as stored. Nothing is
 // decoded ahead of time: every size query and every drawing decodes the bytes
 // afresh, so a hint costs nothing until it shows.
@@ -22,12 +20,12 @@ class TEncodedPicture {
   // The decoded picture; null when the bytes are not a picture.
   QImage Decode() const;
   // 0 x 0 when the bytes are not a picture.
-  TSize Size() const;
+  framework::TSize Size() const;
   // Draws the picture at its natural size and returns that size (0 x 0 when
   // the bytes are not a picture). A Windows bitmap leaves out every pixel of
   // its bottom-left pixel's colour; other formats blend by their own alpha
   // channel.
-  TSize Draw(TCanvas& canvas, int x, int y) const;
+  framework::TSize Draw(framework::TCanvas& canvas, int x, int y) const;
 
   friend bool operator==(const TEncodedPicture&, const TEncodedPicture&) = default;
 

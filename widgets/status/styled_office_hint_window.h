@@ -6,19 +6,17 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The application's hint window while a TStyledOfficeHint is installed. It
 // takes its look and content from the office hint on the application's main
 // form and shows nothing when there is none.
-class TStyledOfficeHintWindow : public THintWindow {
+class TStyledOfficeHintWindow : public framework::THintWindow {
  public:
-  explicit TStyledOfficeHintWindow(TComponent* owner);
+  explicit TStyledOfficeHintWindow(framework::TComponent* owner);
 
   // rect arrives the size of text plus the frame's margins, at the hint's
   // place; the window sizes itself from the office hint's content instead,
   // kept inside the desktop and at least kMinHeight tall.
-  void ActivateHint(const TRect& rect, const std::string& text) override;
+  void ActivateHint(const framework::TRect& rect, const std::string& text) override;
 
   static constexpr int kMinHeight = 22;
 

@@ -14,20 +14,19 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
-using TAnchorEvent = std::function<void(TObject* Sender, const std::string& Anchor)>;
-using TPanelEvent = std::function<void(TObject* Sender, int PanelIndex)>;
-using TDrawPanelEvent = std::function<void(TObject* Sender, TCanvas& Canvas,
-                                           TStyledOfficeStatusPanel& Panel, const TRect& Rect)>;
+using TAnchorEvent = std::function<void(framework::TObject* Sender, const std::string& Anchor)>;
+using TPanelEvent = std::function<void(framework::TObject* Sender, int PanelIndex)>;
+using TDrawPanelEvent =
+    std::function<void(framework::TObject* Sender, framework::TCanvas& Canvas,
+                       TStyledOfficeStatusPanel& Panel, const framework::TRect& Rect)>;
 
 // The strip of glossy rich-text panels along the bottom of a window. A press
 // on a web or mail link in a panel opens it; resting the mouse on a panel
 // shows the panel's styled hint. The bottom three rows and the right three
 // columns belong to the window behind: the mouse goes through them.
-class TStyledOfficeStatusBar : public TCustomControl {
+class TStyledOfficeStatusBar : public framework::TCustomControl {
  public:
-  explicit TStyledOfficeStatusBar(TComponent* owner);
+  explicit TStyledOfficeStatusBar(framework::TComponent* owner);
   ~TStyledOfficeStatusBar() override;
 
   TStyledOfficeStatusPanels& Panels() { return panels_; }
@@ -38,8 +37,8 @@ class TStyledOfficeStatusBar : public TCustomControl {
   void SetStyler(TCustomStyledOfficeStatusBarStyler* v);
   const TCustomStyledOfficeStatusBarStyler& EffectiveStyler() const;
 
-  TColor URLColor() const { return url_color_; }
-  void SetURLColor(TColor v) { SetAndInvalidate(url_color_, v); }
+  framework::TColor URLColor() const { return url_color_; }
+  void SetURLColor(framework::TColor v) { SetAndInvalidate(url_color_, v); }
   // Resting on a link shows the link's target as the hint.
   bool AnchorHint() const { return anchor_hint_; }
   void SetAnchorHint(bool v) { anchor_hint_ = v; }
@@ -70,7 +69,7 @@ class TStyledOfficeStatusBar : public TCustomControl {
   static std::string Version() { return "1.2.0.4"; }
 
   // Panel i's hit and repaint rectangle.
-  TRect PanelRect(int i) const;
+  framework::TRect PanelRect(int i) const;
   // The panel under column x, or -1.
   int PanelAt(int x) const;
   // The target of the link under (x, y), or empty.
@@ -96,13 +95,14 @@ class TStyledOfficeStatusBar : public TCustomControl {
 
  protected:
   void Paint() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseDown(framework::TMouseButton button, framework::TShiftState shift, int x,
+                 int y) override;
+  void MouseMove(framework::TShiftState shift, int x, int y) override;
+  void MouseUp(framework::TMouseButton button, framework::TShiftState shift, int x, int y) override;
   void MouseLeave() override;
   void FontChanged() override;
   void Loaded() override;
-  bool HintShow(THintInfo& info) override;
+  bool HintShow(framework::THintInfo& info) override;
   bool event(QEvent* event) override;
 
  private:
@@ -114,13 +114,15 @@ class TStyledOfficeStatusBar : public TCustomControl {
     int Width = 0;
   };
   // The renderer on text in frame, in the canvas's font, as the bar uses it.
-  TMarkupResult RunMarkup(TCanvas& canvas, const std::string& text, const TRect& frame,
-                          TMarkupMode mode, int x = 0, int y = 0) const;
+  TMarkupResult RunMarkup(framework::TCanvas& canvas, const std::string& text,
+                          const framework::TRect& frame, TMarkupMode mode, int x = 0,
+                          int y = 0) const;
   std::vector<int> LaidOut() const;
   bool GripShown() const;
-  void PaintPanel(TCanvas& canvas, int i, TRect p);
-  void PaintSimplePanel(TCanvas& canvas);
-  void PaintPanelText(TCanvas& canvas, TStyledOfficeStatusPanel& panel, const TRect& p);
+  void PaintPanel(framework::TCanvas& canvas, int i, framework::TRect p);
+  void PaintSimplePanel(framework::TCanvas& canvas);
+  void PaintPanelText(framework::TCanvas& canvas, TStyledOfficeStatusPanel& panel,
+                      const framework::TRect& p);
   void ApplySystemFont();
   void Tick();
   void RefreshAutomaticPanels();
@@ -135,8 +137,8 @@ class TStyledOfficeStatusBar : public TCustomControl {
   TCustomStyledOfficeStatusBarStyler* styler_ = nullptr;
   TCustomStyledOfficeStatusBarStyler* internal_styler_;
   TDummyHintControl* hint_carrier_;
-  TTimer* timer_;
-  TColor url_color_ = clBlue;
+  framework::TTimer* timer_;
+  framework::TColor url_color_ = framework::clBlue;
   bool anchor_hint_ = false;
   bool size_grip_ = true;
   bool simple_panel_ = false;

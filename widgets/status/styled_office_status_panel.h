@@ -10,8 +10,6 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 class TStyledOfficeStatusBar;
 
 enum TStyledStatusPanelStyle {
@@ -60,8 +58,8 @@ class TStyledOfficeStatusPanel {
   void SetStyle(TStyledStatusPanelStyle v) { SetLayout(style_, v); }
   TStyledPanelAppearanceStyle AppearanceStyle() const { return appearance_style_; }
   void SetAppearanceStyle(TStyledPanelAppearanceStyle v) { SetLayout(appearance_style_, v); }
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment v) { SetLayout(alignment_, v); }
+  framework::TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(framework::TAlignment v) { SetLayout(alignment_, v); }
   int HTMLOffsetX() const { return html_offset_x_; }
   void SetHTMLOffsetX(int v) { SetLayout(html_offset_x_, v); }
   int HTMLOffsetY() const { return html_offset_y_; }
@@ -113,7 +111,7 @@ class TStyledOfficeStatusPanel {
   int width_ = 50;
   TStyledStatusPanelStyle style_ = psHTML;
   TStyledPanelAppearanceStyle appearance_style_ = psLight;
-  TAlignment alignment_ = taLeftJustify;
+  framework::TAlignment alignment_ = framework::taLeftJustify;
   int html_offset_x_ = 2;
   int html_offset_y_ = 2;
   int image_index_ = -1;

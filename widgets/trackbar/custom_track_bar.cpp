@@ -7,6 +7,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 int SaturatingAdd(int a, int b) {

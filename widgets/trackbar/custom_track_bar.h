@@ -12,15 +12,14 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 class TTrackHintWindow;
 
 // May replace a tick's number, its colour, or hide it.
-using TDrawTickEvent = std::function<void(TObject* Sender, int Value, std::string& Text,
-                                          TColor& Color, bool& Visible)>;
+using TDrawTickEvent = std::function<void(framework::TObject* Sender, int Value, std::string& Text,
+                                          framework::TColor& Color, bool& Visible)>;
 // May replace the text the drag hint shows for Value.
-using TGetTrackHintEvent = std::function<void(TObject* Sender, int Value, std::string& Hint)>;
+using TGetTrackHintEvent =
+    std::function<void(framework::TObject* Sender, int Value, std::string& Hint)>;
 
 // A focusable control holding an integer Position between Min and Max, shown
 // as a thumb on a track. The mouse drags the thumb or steps by PageSize with
@@ -29,9 +28,9 @@ using TGetTrackHintEvent = std::function<void(TObject* Sender, int Value, std::s
 //
 // In vertical orientation Max is at the top. The control's background is the
 // parent's painting unless it is not Transparent.
-class TCustomTrackBar : public TCustomControl {
+class TCustomTrackBar : public framework::TCustomControl {
  public:
-  explicit TCustomTrackBar(TComponent* owner);
+  explicit TCustomTrackBar(framework::TComponent* owner);
   ~TCustomTrackBar() override;
 
   int Min() const { return min_; }
@@ -56,18 +55,18 @@ class TCustomTrackBar : public TCustomControl {
 
   // The background (Color, ColorTo, Direction) is painted only when not
   // Transparent; the frame whenever its colour is set.
-  TColor ColorTo() const { return color_to_; }
-  void SetColorTo(TColor v) { SetAndInvalidate(color_to_, v); }
+  framework::TColor ColorTo() const { return color_to_; }
+  void SetColorTo(framework::TColor v) { SetAndInvalidate(color_to_, v); }
   TGradientDirection Direction() const { return direction_; }
   void SetDirection(TGradientDirection v) { SetAndInvalidate(direction_, v); }
-  TColor BorderColor() const { return border_color_; }
-  void SetBorderColor(TColor v) { SetAndInvalidate(border_color_, v); }
-  TColor ColorDisabled() const { return color_disabled_; }
-  void SetColorDisabled(TColor v) { color_disabled_ = v; }
-  TColor ColorDisabledTo() const { return color_disabled_to_; }
-  void SetColorDisabledTo(TColor v) { color_disabled_to_ = v; }
-  TColor BorderColorDisabled() const { return border_color_disabled_; }
-  void SetBorderColorDisabled(TColor v) { border_color_disabled_ = v; }
+  framework::TColor BorderColor() const { return border_color_; }
+  void SetBorderColor(framework::TColor v) { SetAndInvalidate(border_color_, v); }
+  framework::TColor ColorDisabled() const { return color_disabled_; }
+  void SetColorDisabled(framework::TColor v) { color_disabled_ = v; }
+  framework::TColor ColorDisabledTo() const { return color_disabled_to_; }
+  void SetColorDisabledTo(framework::TColor v) { color_disabled_to_ = v; }
+  framework::TColor BorderColorDisabled() const { return border_color_disabled_; }
+  void SetBorderColorDisabled(framework::TColor v) { border_color_disabled_ = v; }
 
   // The parts; each repaints the control when it changes. The setters copy.
   TTrackBarThumb& Thumb() { return *thumb_; }
@@ -93,22 +92,22 @@ class TCustomTrackBar : public TCustomControl {
 
   // The rectangles everything is laid out in (client coordinates).
   TTrackLayout Layout() const;
-  TRect GetInnerRect() const { return InnerRect(Layout()); }
-  TRect GetTrackRect() const { return TrackRect(Layout()); }
-  TRect GetSliderRect() const { return SliderRect(Layout()); }
-  TRect GetBottomRightTickRect() const { return BottomRightTickRect(Layout()); }
-  TRect GetTopLeftTickRect() const { return TopLeftTickRect(Layout()); }
-  TRect GetThumbRect() const { return ThumbRect(Layout(), position_); }
+  framework::TRect GetInnerRect() const { return InnerRect(Layout()); }
+  framework::TRect GetTrackRect() const { return TrackRect(Layout()); }
+  framework::TRect GetSliderRect() const { return SliderRect(Layout()); }
+  framework::TRect GetBottomRightTickRect() const { return BottomRightTickRect(Layout()); }
+  framework::TRect GetTopLeftTickRect() const { return TopLeftTickRect(Layout()); }
+  framework::TRect GetThumbRect() const { return ThumbRect(Layout(), position_); }
 
   // The arrow keys step the value instead of moving the focus.
-  unsigned DialogCode() const override { return DLGC_WANTARROWS; }
+  unsigned DialogCode() const override { return framework::DLGC_WANTARROWS; }
 
   // A slider whose value reads as ValueText(Position), set by dragging the thumb.
   QAccessibleInterface* CreateAccessible() override;
   // How a value reads out: its number, unless OnGetValueText gives a text.
   std::string ValueText(int value);
 
-  TNotifyEvent OnChange;
+  framework::TNotifyEvent OnChange;
   TDrawTickEvent OnDrawTick;
   TGetTrackHintEvent OnGetTrackHint;
   // May replace the text a value reads out as (the same shape as the hint's).
@@ -129,11 +128,12 @@ class TCustomTrackBar : public TCustomControl {
 
   void Paint() override;
   void Loaded() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseDown(framework::TMouseButton button, framework::TShiftState shift, int x,
+                 int y) override;
+  void MouseMove(framework::TShiftState shift, int x, int y) override;
+  void MouseUp(framework::TMouseButton button, framework::TShiftState shift, int x, int y) override;
   void MouseLeave() override;
-  void KeyDown(std::uint16_t& key, TShiftState shift) override;
+  void KeyDown(std::uint16_t& key, framework::TShiftState shift) override;
   void wheelEvent(QWheelEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
@@ -142,17 +142,18 @@ class TCustomTrackBar : public TCustomControl {
   void MeasureTexts();
   void Step(int delta);
   void StepTowardEnd(int direction);
-  void RepaintArea(const TRect& r);
+  void RepaintArea(const framework::TRect& r);
   void RepaintThumb() { RepaintArea(GetThumbRect()); }
   void PressButton(bool maxButton);
   void ShowTrackHint(int value);
   void HideTrackHint();
-  void PaintBackground(TCanvas& c);
-  void PaintTicks(TCanvas& c);
-  void PaintTickText(TCanvas& c, const TRect& r, bool farEnd, int q, const std::string& text);
-  void PaintTrackLabel(TCanvas& c);
-  void PaintButtons(TCanvas& c);
-  void PaintFocusFrame(TCanvas& c);
+  void PaintBackground(framework::TCanvas& c);
+  void PaintTicks(framework::TCanvas& c);
+  void PaintTickText(framework::TCanvas& c, const framework::TRect& r, bool farEnd, int q,
+                     const std::string& text);
+  void PaintTrackLabel(framework::TCanvas& c);
+  void PaintButtons(framework::TCanvas& c);
+  void PaintFocusFrame(framework::TCanvas& c);
 
   int min_ = 0;
   int max_ = 10;
@@ -162,12 +163,12 @@ class TCustomTrackBar : public TCustomControl {
   bool show_focus_ = false;
   bool track_hint_ = false;
   bool transparent_ = true;
-  TColor color_to_ = clNone;
+  framework::TColor color_to_ = framework::clNone;
   TGradientDirection direction_ = gdHorizontal;
-  TColor border_color_ = clNone;
-  TColor color_disabled_ = clNone;
-  TColor color_disabled_to_ = clNone;
-  TColor border_color_disabled_ = clNone;
+  framework::TColor border_color_ = framework::clNone;
+  framework::TColor color_disabled_ = framework::clNone;
+  framework::TColor color_disabled_to_ = framework::clNone;
+  framework::TColor border_color_disabled_ = framework::clNone;
 
   std::unique_ptr<TTrackBarThumb> thumb_;
   std::unique_ptr<TTrackBarSlider> slider_;
@@ -184,8 +185,8 @@ class TCustomTrackBar : public TCustomControl {
   bool min_button_down_ = false;
   bool max_button_hot_ = false;
   bool max_button_down_ = false;
-  TTimer* repeat_timer_ = nullptr;           // owned as a component, made on first use
-  TTrackHintWindow* hint_window_ = nullptr;  // likewise
+  framework::TTimer* repeat_timer_ = nullptr;  // owned as a component, made on first use
+  TTrackHintWindow* hint_window_ = nullptr;    // likewise
   int last_hint_value_ = -1;
   bool hint_shown_ = false;
 };

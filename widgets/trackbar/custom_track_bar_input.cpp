@@ -7,6 +7,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // The drag hint sits this far right of the mouse cursor.

@@ -7,6 +7,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // The track bar as a slider. Its value is Position, read out through

@@ -4,6 +4,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // percent/100 * a + (1 - percent/100) * b, rounded halves to even. Worked in

@@ -5,10 +5,8 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // A rectangle that holds no point.
-inline constexpr TRect kNoRect{-1, -1, -1, -1};
+inline constexpr framework::TRect kNoRect{-1, -1, -1, -1};
 
 // Inset of the inner rectangle: the frame (1 px) and the track margin (2 px).
 inline constexpr int kFrameWidth = 1;
@@ -45,15 +43,15 @@ struct TTrackLayout {
 };
 
 // The rectangles, in client coordinates (kNoRect when absent).
-TRect InnerRect(const TTrackLayout& l);
-TRect TrackRect(const TTrackLayout& l);
-TRect SliderRect(const TTrackLayout& l);
-TRect BottomRightTickRect(const TTrackLayout& l);
-TRect TopLeftTickRect(const TTrackLayout& l);
-TRect ThumbRect(const TTrackLayout& l, int position);
-TRect LabelRect(const TTrackLayout& l);
-TRect MinButtonRect(const TTrackLayout& l);
-TRect MaxButtonRect(const TTrackLayout& l);
+framework::TRect InnerRect(const TTrackLayout& l);
+framework::TRect TrackRect(const TTrackLayout& l);
+framework::TRect SliderRect(const TTrackLayout& l);
+framework::TRect BottomRightTickRect(const TTrackLayout& l);
+framework::TRect TopLeftTickRect(const TTrackLayout& l);
+framework::TRect ThumbRect(const TTrackLayout& l, int position);
+framework::TRect LabelRect(const TTrackLayout& l);
+framework::TRect MinButtonRect(const TTrackLayout& l);
+framework::TRect MaxButtonRect(const TTrackLayout& l);
 
 // How far along the track value lies from Min's end, in whole pixels of the
 // floating-point scale that the ticks use (and the track click compares with).
@@ -63,9 +61,9 @@ int TickOffset(const TTrackLayout& l, int value);
 int DragPosition(const TTrackLayout& l, int x, int y);
 // A point to drag the thumb to for value (in Min..Max): the one nearest the
 // middle of the thumb shown at value where DragPosition gives value.
-TPoint DragPointFor(const TTrackLayout& l, int value);
+framework::TPoint DragPointFor(const TTrackLayout& l, int value);
 
 // The smallest rectangle holding both (kNoRect counts as nothing).
-TRect UnionRect(const TRect& a, const TRect& b);
+framework::TRect UnionRect(const framework::TRect& a, const framework::TRect& b);
 
 }  // namespace bitcalc::widgets

@@ -4,6 +4,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 void UseTahoma(TFont& font) {

@@ -66,7 +66,7 @@ class TTrackBarButtons : public TTrackBarGlossPart {
 
 // The strip the thumb runs on. The completed colours, when set, paint the
 // part between Min and the thumb.
-class TTrackBarSlider : public TPersistent {
+class TTrackBarSlider : public framework::TPersistent {
  public:
   // Bands of the strip's stepped gradient.
   static constexpr int kGradientSteps = 20;
@@ -77,12 +77,14 @@ class TTrackBarSlider : public TPersistent {
     int Offset = 10;
     bool Border3D = true;
     bool Rounded = false;
-    TColor Color = clWhite, ColorTo = clBlack;
+    framework::TColor Color = framework::clWhite, ColorTo = framework::clBlack;
     TGradientDirection Direction = gdHorizontal;
-    TColor BorderColor = RGB(116, 150, 194);
-    TColor ColorCompleted = clNone, ColorCompletedTo = clNone;
-    TColor ColorDisabled = clBlack, ColorDisabledTo = clBlack, BorderColorDisabled = clBlack;
-    TColor ColorCompletedDisabled = clNone, ColorCompletedDisabledTo = clNone;
+    framework::TColor BorderColor = framework::RGB(116, 150, 194);
+    framework::TColor ColorCompleted = framework::clNone, ColorCompletedTo = framework::clNone;
+    framework::TColor ColorDisabled = framework::clBlack, ColorDisabledTo = framework::clBlack,
+                      BorderColorDisabled = framework::clBlack;
+    framework::TColor ColorCompletedDisabled = framework::clNone,
+                      ColorCompletedDisabledTo = framework::clNone;
     friend bool operator==(const Values&, const Values&) = default;
   };
 
@@ -98,28 +100,30 @@ class TTrackBarSlider : public TPersistent {
   void SetBorder3D(bool v) { SetField(v_.Border3D, v); }
   bool Rounded() const { return v_.Rounded; }
   void SetRounded(bool v) { SetField(v_.Rounded, v); }
-  TColor Color() const { return v_.Color; }
-  void SetColor(TColor v) { SetField(v_.Color, v); }
-  TColor ColorTo() const { return v_.ColorTo; }
-  void SetColorTo(TColor v) { SetField(v_.ColorTo, v); }
+  framework::TColor Color() const { return v_.Color; }
+  void SetColor(framework::TColor v) { SetField(v_.Color, v); }
+  framework::TColor ColorTo() const { return v_.ColorTo; }
+  void SetColorTo(framework::TColor v) { SetField(v_.ColorTo, v); }
   TGradientDirection Direction() const { return v_.Direction; }
   void SetDirection(TGradientDirection v) { SetField(v_.Direction, v); }
-  TColor BorderColor() const { return v_.BorderColor; }
-  void SetBorderColor(TColor v) { SetField(v_.BorderColor, v); }
-  TColor ColorCompleted() const { return v_.ColorCompleted; }
-  void SetColorCompleted(TColor v) { SetField(v_.ColorCompleted, v); }
-  TColor ColorCompletedTo() const { return v_.ColorCompletedTo; }
-  void SetColorCompletedTo(TColor v) { SetField(v_.ColorCompletedTo, v); }
-  TColor ColorDisabled() const { return v_.ColorDisabled; }
-  void SetColorDisabled(TColor v) { SetField(v_.ColorDisabled, v); }
-  TColor ColorDisabledTo() const { return v_.ColorDisabledTo; }
-  void SetColorDisabledTo(TColor v) { SetField(v_.ColorDisabledTo, v); }
-  TColor BorderColorDisabled() const { return v_.BorderColorDisabled; }
-  void SetBorderColorDisabled(TColor v) { SetField(v_.BorderColorDisabled, v); }
-  TColor ColorCompletedDisabled() const { return v_.ColorCompletedDisabled; }
-  void SetColorCompletedDisabled(TColor v) { SetField(v_.ColorCompletedDisabled, v); }
-  TColor ColorCompletedDisabledTo() const { return v_.ColorCompletedDisabledTo; }
-  void SetColorCompletedDisabledTo(TColor v) { SetField(v_.ColorCompletedDisabledTo, v); }
+  framework::TColor BorderColor() const { return v_.BorderColor; }
+  void SetBorderColor(framework::TColor v) { SetField(v_.BorderColor, v); }
+  framework::TColor ColorCompleted() const { return v_.ColorCompleted; }
+  void SetColorCompleted(framework::TColor v) { SetField(v_.ColorCompleted, v); }
+  framework::TColor ColorCompletedTo() const { return v_.ColorCompletedTo; }
+  void SetColorCompletedTo(framework::TColor v) { SetField(v_.ColorCompletedTo, v); }
+  framework::TColor ColorDisabled() const { return v_.ColorDisabled; }
+  void SetColorDisabled(framework::TColor v) { SetField(v_.ColorDisabled, v); }
+  framework::TColor ColorDisabledTo() const { return v_.ColorDisabledTo; }
+  void SetColorDisabledTo(framework::TColor v) { SetField(v_.ColorDisabledTo, v); }
+  framework::TColor BorderColorDisabled() const { return v_.BorderColorDisabled; }
+  void SetBorderColorDisabled(framework::TColor v) { SetField(v_.BorderColorDisabled, v); }
+  framework::TColor ColorCompletedDisabled() const { return v_.ColorCompletedDisabled; }
+  void SetColorCompletedDisabled(framework::TColor v) { SetField(v_.ColorCompletedDisabled, v); }
+  framework::TColor ColorCompletedDisabledTo() const { return v_.ColorCompletedDisabledTo; }
+  void SetColorCompletedDisabledTo(framework::TColor v) {
+    SetField(v_.ColorCompletedDisabledTo, v);
+  }
 
   void Assign(const TTrackBarSlider& other);
 
@@ -127,7 +131,7 @@ class TTrackBarSlider : public TPersistent {
   Values v_;
 };
 
-class TTrackBarTick : public TPersistent {
+class TTrackBarTick : public framework::TPersistent {
  public:
   TTrackBarTick();
 
@@ -142,15 +146,15 @@ class TTrackBarTick : public TPersistent {
   void SetSize(int v) { SetField(size_, v); }
   bool ShowText() const { return show_text_; }
   void SetShowText(bool v) { SetField(show_text_, v); }
-  TColor Color() const { return color_; }
-  void SetColor(TColor v) { SetField(color_, v); }
-  TColor ColorDisabled() const { return color_disabled_; }
-  void SetColorDisabled(TColor v) { SetField(color_disabled_, v); }
+  framework::TColor Color() const { return color_; }
+  void SetColor(framework::TColor v) { SetField(color_, v); }
+  framework::TColor ColorDisabled() const { return color_disabled_; }
+  void SetColorDisabled(framework::TColor v) { SetField(color_disabled_, v); }
   // Each tick doubled by a lighter line beside it.
   bool Line3D() const { return line_3d_; }
   void SetLine3D(bool v) { SetField(line_3d_, v); }
-  TFont& Font() { return font_; }
-  const TFont& Font() const { return font_; }
+  framework::TFont& Font() { return font_; }
+  const framework::TFont& Font() const { return font_; }
   bool RotateFontVert() const { return rotate_font_vert_; }
   void SetRotateFontVert(bool v) { SetField(rotate_font_vert_, v); }
   // Filters: only the tick at Position, or only every n-th value.
@@ -167,17 +171,17 @@ class TTrackBarTick : public TPersistent {
   int spacing_ = 8;
   int size_ = 4;
   bool show_text_ = false;
-  TColor color_ = clBlack;
-  TColor color_disabled_ = clBlack;
+  framework::TColor color_ = framework::clBlack;
+  framework::TColor color_disabled_ = framework::clBlack;
   bool line_3d_ = false;
-  TFont font_;
+  framework::TFont font_;
   bool rotate_font_vert_ = true;
   bool show_image_at_thumb_only_ = false;
   int show_image_at_steps_ = 1;
 };
 
 // The value label beside the track.
-class TTrackBarLabel : public TPersistent {
+class TTrackBarLabel : public framework::TPersistent {
  public:
   TTrackBarLabel();
 
@@ -190,8 +194,8 @@ class TTrackBarLabel : public TPersistent {
   void SetPosition(TLabelPosition v) { SetField(position_, v); }
   int Spacing() const { return spacing_; }
   void SetSpacing(int v) { SetField(spacing_, v); }
-  TFont& Font() { return font_; }
-  const TFont& Font() const { return font_; }
+  framework::TFont& Font() { return font_; }
+  const framework::TFont& Font() const { return font_; }
 
   void Assign(const TTrackBarLabel& other);
 
@@ -200,7 +204,7 @@ class TTrackBarLabel : public TPersistent {
   std::string format_ = "Pos: %d";
   TLabelPosition position_ = lpTopCenter;
   int spacing_ = 4;
-  TFont font_;
+  framework::TFont font_;
 };
 
 // Format with every "%d" replaced by value and "%%" by "%"; anything else is

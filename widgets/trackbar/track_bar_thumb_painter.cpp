@@ -8,6 +8,8 @@
 
 namespace bitcalc::widgets {
 
+using namespace bitcalc::framework;
+
 namespace {
 
 // Shapes are described as for a vertical track: a is across (x), s is along

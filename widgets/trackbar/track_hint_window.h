@@ -7,12 +7,10 @@
 
 namespace bitcalc::widgets {
 
-using namespace bitcalc::framework;
-
 // The small pop-up that shows a track bar's value while its thumb is dragged.
-class TTrackHintWindow : public THintWindow {
+class TTrackHintWindow : public framework::THintWindow {
  public:
-  using THintWindow::THintWindow;
+  using framework::THintWindow::THintWindow;
 
   // Shows text with the window's top-left corner at the screen point at.
   void ShowAt(QPoint at, const std::string& text);

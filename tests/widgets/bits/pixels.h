@@ -10,28 +10,27 @@
 #include "framework/values/color.h"
 #include "tests/support/ink_box.h"
 
-using namespace bitcalc::framework;
-using namespace bitcalc::widgets;
-
 // What the window shows right now, read from its backing store without
 // painting anything, so a repaint still pending is not in it.
-inline QImage Shown(TForm& form) {
+inline QImage Shown(bitcalc::framework::TForm& form) {
   return form.screen()->grabWindow(form.winId()).toImage();
 }
 
 // The whole window painted afresh through the real paint path.
-inline QImage Rendered(TForm& form) {
+inline QImage Rendered(bitcalc::framework::TForm& form) {
   return form.grab().toImage();
 }
 
-inline TColor PixelColor(const QImage& image, int x, int y) {
+inline bitcalc::framework::TColor PixelColor(const QImage& image, int x, int y) {
   const QColor c = image.pixelColor(x, y);
-  return RGB(c.red(), c.green(), c.blue());
+  return bitcalc::framework::RGB(c.red(), c.green(), c.blue());
 }
 
 // Whether pixel (x, y) is exactly the given colour (system colours resolved).
-inline ::testing::AssertionResult PixelIs(const QImage& image, int x, int y, TColor expected) {
-  const TColor actual = PixelColor(image, x, y), want = ColorToRGB(expected);
+inline ::testing::AssertionResult PixelIs(const QImage& image, int x, int y,
+                                          bitcalc::framework::TColor expected) {
+  const bitcalc::framework::TColor actual = PixelColor(image, x, y),
+                                   want = bitcalc::framework::ColorToRGB(expected);
   if (actual == want) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << "pixel (" << x << ", " << y << ") is " << std::hex << actual << ", expected " << want;

@@ -13,9 +13,6 @@
 #include "widgets/entry/styled_character_selector.h"
 #include "widgets/entry/styled_selector_panel.h"
 
-using namespace bitcalc::framework;
-using namespace bitcalc::widgets;
-
 // A 9 x 27 character selector set up as the calculator's window sets up its
 // own, offering the 256 byte values, on a shown form at (100, 100). It sits
 // on the form's bottom edge, so its grid hangs below the form and only the
@@ -26,16 +23,16 @@ class SelectorTest : public ::testing::Test {
 
   void SetUp() override {
     form->move(100, 100);
-    selector = new TStyledCharacterSelector(form.get());
+    selector = new bitcalc::widgets::TStyledCharacterSelector(form.get());
     selector->SetParent(form.get());
     selector->SetBounds(20, 133, 9, 27);
     selector->SetTabOrder(18);
-    selector->SetBorderColor(clBlack);
+    selector->SetBorderColor(bitcalc::framework::clBlack);
     selector->SetButtonsPerRow(16);
     selector->CharFont().SetHeight(-16);
     std::string text;
     for (int i = 0; i < 256; ++i) selector->SetCharacters(text += char(i));
-    selector->OnSelect = [this](TObject* sender) {
+    selector->OnSelect = [this](bitcalc::framework::TObject* sender) {
       EXPECT_EQ(sender, selector);
       ++selects;
     };
@@ -43,8 +40,8 @@ class SelectorTest : public ::testing::Test {
   }
   void TearDown() override { form.reset(); }
 
-  TSelectorDropDownWindow* DropDown() const { return selector->DropDownWindow(); }
-  TStyledSelectorPanel* Panel() const { return selector->Panel(); }
+  bitcalc::widgets::TSelectorDropDownWindow* DropDown() const { return selector->DropDownWindow(); }
+  bitcalc::widgets::TStyledSelectorPanel* Panel() const { return selector->Panel(); }
   bool Open() const { return DropDown()->isVisible(); }
 
   // A click with the given button in the middle of the selector.
@@ -53,7 +50,7 @@ class SelectorTest : public ::testing::Test {
   }
 
   QPoint CellCentre(int k) const {
-    const TRect r = Panel()->Items()[k].CellRect;
+    const bitcalc::framework::TRect r = Panel()->Items()[k].CellRect;
     return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
   }
   // The mouse moved, no button held, from the grid's margin onto cell k: the
@@ -75,10 +72,10 @@ class SelectorTest : public ::testing::Test {
     Release(CellCentre(k), b);
   }
 
-  static QRgb Rgb(TColor c) { return ToQColor(c).rgb(); }
+  static QRgb Rgb(bitcalc::framework::TColor c) { return bitcalc::framework::ToQColor(c).rgb(); }
   static QImage Shot(QWidget* w) { return w->grab().toImage(); }
 
   ShownForm form;
-  TStyledCharacterSelector* selector = nullptr;
+  bitcalc::widgets::TStyledCharacterSelector* selector = nullptr;
   int selects = 0;
 };

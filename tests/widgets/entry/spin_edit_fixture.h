@@ -14,9 +14,6 @@
 #include "widgets/entry/num_spin_button.h"
 #include "widgets/entry/num_spin_edit.h"
 
-using namespace bitcalc::framework;
-using namespace bitcalc::widgets;
-
 // Spin edits on a shown form with the window's settings (range 0 … 65535),
 // counting each field's OnChange; beeps go to a spy and timers to a manual clock.
 class SpinEditTest : public ShownFormTest {
@@ -26,13 +23,14 @@ class SpinEditTest : public ShownFormTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
 
-  TNumSpinEdit* MakeField(TValueType type = vtInteger, int top = 10) {
-    auto* e = new TNumSpinEdit(form.get());
+  bitcalc::widgets::TNumSpinEdit* MakeField(
+      bitcalc::widgets::TValueType type = bitcalc::widgets::vtInteger, int top = 10) {
+    auto* e = new bitcalc::widgets::TNumSpinEdit(form.get());
     e->SetParent(form.get());
     e->SetBounds(10, top, 97, e->Height());
     e->SetValueType(type);
     e->SetMaxValue(65535);
-    e->OnChange = [this, e](TObject* sender) {
+    e->OnChange = [this, e](bitcalc::framework::TObject* sender) {
       EXPECT_EQ(sender, e);
       ++changes[e];
     };
@@ -40,7 +38,7 @@ class SpinEditTest : public ShownFormTest {
   }
 
   // Puts the keyboard focus in the field the way the user's Tab would.
-  void Focus(TNumSpinEdit* e) {
+  void Focus(bitcalc::widgets::TNumSpinEdit* e) {
     e->SetFocus();
     ASSERT_EQ(QApplication::focusWidget(), e->Editor());
   }
@@ -57,7 +55,7 @@ class SpinEditTest : public ShownFormTest {
     QApplication::sendEvent(Focused(), &press);
   }
 
-  TManualClock clock;
+  bitcalc::framework::TManualClock clock;
   ServiceSpy spy;
-  std::map<TNumSpinEdit*, int> changes;
+  std::map<bitcalc::widgets::TNumSpinEdit*, int> changes;
 };

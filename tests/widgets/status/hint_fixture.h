@@ -13,9 +13,6 @@
 #include "widgets/status/styled_office_hint.h"
 #include "widgets/status/styled_office_hint_window.h"
 
-using namespace bitcalc::framework;
-using namespace bitcalc::widgets;
-
 // A 24-bit Windows bitmap file of w x h pixels in fill, whose bottom-left
 // pixel is key (the colour drawn transparent).
 inline std::string BitmapFile(int w, int h, QColor fill, QColor key) {
@@ -34,17 +31,17 @@ inline std::string BitmapFile(int w, int h, QColor fill, QColor key) {
 class HintTest : public ShownFormTest {
  protected:
   void SetUp() override {
-    app = std::make_unique<TApplication>();
+    app = std::make_unique<bitcalc::framework::TApplication>();
     app->SetHintHidePause(50000);
     ShownFormTest::SetUp();
     app->SetMainForm(form.get());
-    hint = new TStyledOfficeHint(form.get());
+    hint = new bitcalc::widgets::TStyledOfficeHint(form.get());
     hint->Font().SetName("Tahoma");
-    hint->SetHintColor(RGB(225, 226, 236));
-    hint->SetHintColorTo(RGB(152, 150, 179));
+    hint->SetHintColor(bitcalc::framework::RGB(225, 226, 236));
+    hint->SetHintColorTo(bitcalc::framework::RGB(152, 150, 179));
     hint->SetHintWidth(240);
     hint->SetHintHelpText("Zapraszamy");
-    hint->SetHintHelpLineColor(RGB(124, 124, 148));
+    hint->SetHintHelpLineColor(bitcalc::framework::RGB(124, 124, 148));
   }
   void TearDown() override {
     ShownFormTest::TearDown();
@@ -52,8 +49,8 @@ class HintTest : public ShownFormTest {
   }
 
   // The office hint window on screen, or nullptr.
-  TStyledOfficeHintWindow* Shown() const {
-    auto* w = dynamic_cast<TStyledOfficeHintWindow*>(app->ShownHint());
+  bitcalc::widgets::TStyledOfficeHintWindow* Shown() const {
+    auto* w = dynamic_cast<bitcalc::widgets::TStyledOfficeHintWindow*>(app->ShownHint());
     return w && w->isVisible() ? w : nullptr;
   }
   // Rests the mouse at p in w. Two moves: the platform drops a move to
@@ -64,12 +61,12 @@ class HintTest : public ShownFormTest {
   }
   // The width of text in the hint's font.
   int HintTextWidth(const std::string& text) const {
-    TBitmap measure(1, 1);
+    bitcalc::framework::TBitmap measure(1, 1);
     hint->AssignDrawingFont(measure.Canvas().Font());
     return measure.Canvas().TextWidth(text);
   }
 
-  TManualClock clock;
-  std::unique_ptr<TApplication> app;
-  TStyledOfficeHint* hint = nullptr;
+  bitcalc::framework::TManualClock clock;
+  std::unique_ptr<bitcalc::framework::TApplication> app;
+  bitcalc::widgets::TStyledOfficeHint* hint = nullptr;
 };

@@ -9,6 +9,9 @@
 #include "framework/values/exception.h"
 #include "tests/widgets/status/hint_fixture.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 // A control publishing an office hint, optionally moving the hint elsewhere.

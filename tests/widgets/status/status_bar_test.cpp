@@ -9,6 +9,9 @@
 // After the widgets it reads.
 #include "tests/widgets/bits/pixels.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 constexpr TColor kFrame = RGB(86, 125, 176);

@@ -6,11 +6,9 @@
 #include "framework/raster/canvas.h"
 #include "tests/widgets/bits/pixels.h"
 
-using namespace bitcalc::framework;
-
 // The box around every pixel of exactly the given colour.
-inline QRect ColorBox(const QImage& image, TColor color) {
-  const QRgb want = ToQColor(color).rgb();
+inline QRect ColorBox(const QImage& image, bitcalc::framework::TColor color) {
+  const QRgb want = bitcalc::framework::ToQColor(color).rgb();
   QRect box;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
@@ -18,14 +16,14 @@ inline QRect ColorBox(const QImage& image, TColor color) {
   return box;
 }
 
-inline int TextWidth(const TFont& font, const std::string& text) {
-  TCanvas canvas;
+inline int TextWidth(const bitcalc::framework::TFont& font, const std::string& text) {
+  bitcalc::framework::TCanvas canvas;
   canvas.Font().Assign(font);
   return canvas.TextWidth(text);
 }
 
-inline int CellHeight(const TFont& font) {
-  TCanvas canvas;
+inline int CellHeight(const bitcalc::framework::TFont& font) {
+  bitcalc::framework::TCanvas canvas;
   canvas.Font().Assign(font);
   return canvas.TextMetrics().Height;
 }

@@ -10,9 +10,9 @@ class WindowBarTest : public HintTest {
   WindowBarTest() { form->SetClientSize(645, 324); }
   void SetUp() override {
     HintTest::SetUp();
-    styler = new TStyledOfficeStatusBarOfficeStyler(form.get());
-    styler->SetStyle(psOffice2007Luna);
-    bar = new TStyledOfficeStatusBar(form.get());
+    styler = new bitcalc::widgets::TStyledOfficeStatusBarOfficeStyler(form.get());
+    styler->SetStyle(bitcalc::widgets::psOffice2007Luna);
+    bar = new bitcalc::widgets::TStyledOfficeStatusBar(form.get());
     bar->SetParent(form.get());
     bar->SetBounds(0, 305, 645, 19);
     bar->SetParentShowHint(false);
@@ -21,18 +21,18 @@ class WindowBarTest : public HintTest {
     bar->SetStyler(styler);
     const int widths[] = {460, 65, 100};
     for (int w : widths) bar->Panels().Add().SetWidth(w);
-    bar->Panels()[0].SetAppearanceStyle(psDark);
+    bar->Panels()[0].SetAppearanceStyle(bitcalc::widgets::psDark);
     bar->Panels()[0].SetText(
         "<b>Rodazu</b> system sterowania i pomiar\xf3w dla amator\xf3w i profesjonalist\xf3w");
     bar->Panels()[1].SetText("<b>Free</b>");
     bar->Panels()[2].SetText(" <a href=\"" + std::string(kUrl) + "\">" + kUrl + "</a>");
-    TStyledHintInfo& free = bar->Panels()[1].OfficeHint();
+    bitcalc::widgets::TStyledHintInfo& free = bar->Panels()[1].OfficeHint();
     free.Title =
         "Oprogramowanie bezp\xb3"
         "atne";
     free.Notes = {"One", "Two", "Three", "Four"};
     free.Picture.LoadFromBytes(BitmapFile(46, 46, Qt::red, Qt::magenta));
-    TStyledHintInfo& maker = bar->Panels()[2].OfficeHint();
+    bitcalc::widgets::TStyledHintInfo& maker = bar->Panels()[2].OfficeHint();
     maker.Title = "PPHU Zavarer ";
     maker.Notes = {"Oprogramowanie dla przemys\xb3u", "Systemy sterowania, oprogramowanie PLC",
                    "Systemy kontroli i wspomagania produkcji", "Oprogramowanie na zam\xf3wienie"};
@@ -41,6 +41,6 @@ class WindowBarTest : public HintTest {
   }
 
   static constexpr const char* kUrl = "http://example.org";
-  TStyledOfficeStatusBarOfficeStyler* styler = nullptr;
-  TStyledOfficeStatusBar* bar = nullptr;
+  bitcalc::widgets::TStyledOfficeStatusBarOfficeStyler* styler = nullptr;
+  bitcalc::widgets::TStyledOfficeStatusBar* bar = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include "tests/widgets/trackbar/window_track_bar.h"
 
+using namespace bitcalc::framework;
+
 namespace {
 
 const TColor kNormal = RGB(64, 111, 157), kHot = RGB(219, 206, 153), kDown = RGB(123, 102, 69);

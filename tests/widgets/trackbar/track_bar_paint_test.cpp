@@ -2,6 +2,9 @@
 
 #include "tests/widgets/trackbar/window_track_bar.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 const TColor kDark = RGB(116, 150, 194), kLight = RGB(241, 244, 249);

@@ -1,6 +1,9 @@
 #include "framework/runtime/timer.h"
 #include "tests/widgets/trackbar/window_track_bar.h"
 
+using namespace bitcalc::framework;
+using namespace bitcalc::widgets;
+
 namespace {
 
 TEST_F(WindowTrackBar, TurnedHorizontalItSwapsItsSizeAndLaysOutAlongX) {

@@ -10,11 +10,8 @@
 #include "tests/support/shown_form.h"
 #include "tests/widgets/bits/pixels.h"
 
-using namespace bitcalc::framework;
-using namespace bitcalc::widgets;
-
 // The colour the form shows behind the track bar.
-inline constexpr TColor kParent = RGB(30, 160, 90);
+inline constexpr bitcalc::framework::TColor kParent = bitcalc::framework::RGB(30, 160, 90);
 
 // The window's track bar on a shown form, loaded the way the window loads
 // its layout, with every OnChange counted.
@@ -23,10 +20,10 @@ class WindowTrackBar : public ShownFormTest {
   void SetUp() override {
     ShownFormTest::SetUp();
     form->SetColor(kParent);
-    bar = new TStyledTrackBar(form.get());
+    bar = new bitcalc::widgets::TStyledTrackBar(form.get());
     form->BeginLoading();
     bar->SetParent(form.get());
-    bar->OnChange = [this](TObject* sender) {
+    bar->OnChange = [this](bitcalc::framework::TObject* sender) {
       EXPECT_EQ(sender, bar);
       changes.push_back(bar->Position());
     };
@@ -38,6 +35,6 @@ class WindowTrackBar : public ShownFormTest {
   // The control as the form shows it, painted afresh.
   QImage Image() const { return form.Shot(bar); }
 
-  TStyledTrackBar* bar = nullptr;
+  bitcalc::widgets::TStyledTrackBar* bar = nullptr;
   std::vector<int> changes;  // Position at every OnChange
 };
