@@ -120,6 +120,7 @@ void TForm1::CreateStatusArea() {
 
   ad1 = new TStyledOfficeStatusBar(this);
   ad1->SetName("ad1");
+  ad1->setAccessibleName(QCoreApplication::translate("TForm1", "Status"));
   ad1->SetBounds(0, 305, kClientWidth, 19);
   ad1->SetAnchorHint(false);
   ad1->SetParentShowHint(false);

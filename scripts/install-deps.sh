@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool
+  dbus dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 libglib2.0-bin
   desktop-file-utils appstream
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
   clang libclang-rt-14-dev valgrind

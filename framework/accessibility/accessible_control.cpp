@@ -172,4 +172,10 @@ void NotifyAccessibleDescription(TControl* control) {
   QAccessible::updateAccessibility(&event);
 }
 
+void NotifyAccessibleShown(TControl* control) {
+  if (!AccessibilityListens(control)) return;
+  QAccessibleEvent event(control, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&event);
+}
+
 }  // namespace bitcalc::framework

@@ -78,5 +78,6 @@ void NotifyAccessibleState(TControl* control, QAccessible::State changed);
 void NotifyAccessibleValue(TControl* control, const QVariant& value);
 void NotifyAccessibleName(TControl* control);
 void NotifyAccessibleDescription(TControl* control);
+void NotifyAccessibleShown(TControl* control);
 
 }  // namespace bitcalc::framework

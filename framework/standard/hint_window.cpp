@@ -1,5 +1,6 @@
 #include "framework/standard/hint_window.h"
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/raster/bitmap.h"
 #include "framework/raster/canvas.h"
 #include "framework/raster/pen_brush.h"
@@ -54,6 +55,10 @@ void THintWindow::Paint() {
   r = r.Inflated(-2, -1);
   c.Font().Assign(Font());
   c.DrawText(Caption(), r, kHintTextFlags);
+}
+
+QAccessibleInterface* THintWindow::CreateAccessible() {
+  return new TAccessibleControl(this, QAccessible::ToolTip);
 }
 
 }  // namespace bitcalc::framework

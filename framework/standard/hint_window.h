@@ -22,6 +22,9 @@ class THintWindow : public TCustomControl {
   virtual void ActivateHintData(const TRect& rect, const std::string& text, const void* data);
   void ReleaseHandle() { hide(); }
 
+  // A tool tip named by its text.
+  QAccessibleInterface* CreateAccessible() override;
+
  protected:
   void Paint() override;
 };

@@ -46,9 +46,9 @@ TEST_F(Accessibility, NamesRolesAndStatesOfTheWindowsControls) {
       {form->as2, QAccessible::ButtonDropDown, "A high byte character"},
       {form->as3, QAccessible::ButtonDropDown, "B low byte character"},
       {form->Label[13], QAccessible::StaticText, "A"},
-      {form->Label[12], QAccessible::StaticText, "65535d"},
-      {form->GradientLabel[2], QAccessible::StaticText, "0d  00h"},
-      {form->ad1, QAccessible::StatusBar, ""},
+      {form->Label[12], QAccessible::StaticText, "Result, decimal: 65535"},
+      {form->GradientLabel[2], QAccessible::StaticText, "A, bits 0 to 7: 0, hexadecimal 0"},
+      {form->ad1, QAccessible::StatusBar, "Status"},
   };
   // Switch k holds bit (k - 1) % 16 of A, then of B; LED k result bit k - 1.
   const std::vector<std::string> names{"A bit 0", "A bit 9", "B bit 0", "B bit 15"};
@@ -103,7 +103,7 @@ TEST_F(Accessibility, RealInputChangesStatesAndValues) {
   EXPECT_EQ(Value(form->NumSpinEdit4), "2");
   Focus(form->NumSpinEdit5);  // the focus is on the field's editor, named like the field
   EXPECT_EQ(Name(Of(Focused())), "A hexadecimal");
-  EXPECT_EQ(Name(Of(form->Label[12])), "65533d");
+  EXPECT_EQ(Name(Of(form->Label[12])), "Result, decimal: 65533");
 
   form->StyledTrackBar1->SetFocus();
   Key(Qt::Key_PageDown);
@@ -144,4 +144,80 @@ TEST_F(Accessibility, ActionsGoWhereTheMouseGoes) {
   ExpectInStep();
   EXPECT_TRUE(Of(form->as1->Panel())->child(65)->state().selected);
   EXPECT_FALSE(Of(form->as1)->state().focusable);
+}
+
+TEST_F(Accessibility, SpinBoxValueIsAProgramsWriteAndItsStepsAreTheFields) {
+  QAccessibleInterface* field = Of(form->NumSpinEdit1);  // B decimal, MaxLength 3
+  int changes = 0;
+  const TNotifyEvent handler = form->NumSpinEdit1->OnChange;
+  form->NumSpinEdit1->OnChange = [&](TObject* s) { ++changes, handler(s); };
+  struct Step {
+    const char* act;  // "" sets 70000 (clamped), else an action
+    std::uint16_t b;
+    int changes;
+  };
+  for (const Step& s : {Step{"", 65535, 1}, Step{"", 65535, 1}, Step{"Decrease", 65534, 2},
+                        Step{"Increase", 65535, 3}, Step{"Increase", 65535, 3}}) {
+    SCOPED_TRACE(s.act);
+    if (*s.act)
+      Act(field, s.act);
+    else
+      field->valueInterface()->setCurrentValue(70000);
+    EXPECT_EQ(B(), s.b);
+    EXPECT_EQ(changes, s.changes);
+  }
+  EXPECT_EQ(Shown(form->NumSpinEdit1), "65535");  // wider than its MaxLength
+  ExpectInStep();
+}
+
+TEST_F(Accessibility, ReadoutsSayWhatTheyShowAndTheSliderItsOperation) {
+  EnterA("4660");  // 1234h
+  Of(form->StyledTrackBar1)->valueInterface()->setCurrentValue(3);  // A ADD B, B = 0
+  EXPECT_EQ(Of(form->StyledTrackBar1)->text(QAccessible::Description), "A ADD B");
+  const std::pair<TControl*, const char*> readouts[] = {
+      {form->Label[12], "Result, decimal: 4660"},
+      {form->Label[14], "Result, hexadecimal: 1234"},
+      {form->Label[26], "A, signed: 4660"},
+      {form->GradientLabel[5], "A, bits 12 to 15: 1, hexadecimal 1"},
+      {form->GradientLabel[8], "Result, bits 0 to 7: 52, hexadecimal 34"},
+      {form->Label[21], "A, low byte character: 52 4"},
+      {form->Label[23], "B, high byte character: 0"},
+      {form->Label[20], "Result, characters: high byte 18, low byte 52 4"},
+  };
+  for (const auto& [control, name] : readouts) EXPECT_EQ(Name(Of(control)), name);
+}
+
+TEST_F(Accessibility, EveryNodeUnderTheWindowIsNamedAndButtonsStandAlone) {
+  QAccessibleInterface* window = Of(form.get());
+  int buttons = 0;
+  for (int k = 0; k < window->childCount(); ++k) {
+    QAccessibleInterface* c = window->child(k);
+    SCOPED_TRACE(k);
+    EXPECT_FALSE(Name(c).isEmpty());
+    EXPECT_NE(c->role(), QAccessible::Client);  // shapes and button wrappers are out
+    EXPECT_EQ(c->parent(), window);
+    EXPECT_EQ(window->indexOfChild(c), k);
+    if (c->role() == QAccessible::Button) ++buttons;
+  }
+  EXPECT_EQ(buttons, 11);
+  EXPECT_EQ(Of(form->NumSpinEdit4)->childCount(), 1);  // the text, not the mouse's button
+
+  QAccessibleInterface* rotate = Of(form->Button[0]->Widget());
+  Act(rotate, QAccessibleActionInterface::pressAction());  // A = 0 rotates to 0
+  EXPECT_EQ(A(), 0);
+  EnterA("1");
+  Act(rotate, QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(A(), 2);
+}
+
+TEST_F(Accessibility, TheLinkOpensAndTheGridIsNamedLikeItsSelector) {
+  QAccessibleInterface* link = Of(form->ad1)->child(2);
+  EXPECT_TRUE(Of(form->ad1)->child(0)->actionInterface()->actionNames().isEmpty());
+  Act(link, QAccessibleActionInterface::pressAction());
+  ASSERT_EQ(services.OpenedUrls().size(), 1u);
+  EXPECT_NE(services.OpenedUrls()[0].find("bitcalc.example.org"), std::string::npos);
+
+  Act(Of(form->as3), QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(Name(Of(form->as3->DropDownWindow())), "B low byte character");
+  EXPECT_EQ(Name(Of(form->as3->Panel())), "B low byte character");
 }

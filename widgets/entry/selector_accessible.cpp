@@ -1,6 +1,7 @@
 #include "framework/accessibility/accessible_control.h"
 #include "framework/accessibility/accessible_part.h"
 #include "framework/text/text.h"
+#include "widgets/entry/selector_drop_down_window.h"
 #include "widgets/entry/styled_custom_selector.h"
 #include "widgets/entry/styled_selector_panel.h"
 
@@ -72,12 +73,34 @@ class TAccessibleCell : public TAccessiblePart {
   const TStyledSelectorItem& Item() const { return Panel()->Items()[Index()]; }
 };
 
+// The name of the selector that owns the drop-down window, or of the
+// drop-down window a grid lies in.
+QString SelectorName(QObject* dropDownOrGrid) {
+  QObject* window = dropDownOrGrid;
+  if (!dynamic_cast<TSelectorDropDownWindow*>(window)) window = window->parent();
+  auto* dropDown = dynamic_cast<TSelectorDropDownWindow*>(window);
+  QWidget* selector = dropDown ? dynamic_cast<QWidget*>(dropDown->Owner()) : nullptr;
+  QAccessibleInterface* named = selector ? QAccessible::queryAccessibleInterface(selector) : nullptr;
+  return named ? named->text(QAccessible::Name) : QString();
+}
+
+class TAccessibleDropDown : public TAccessibleControl {
+ public:
+  explicit TAccessibleDropDown(TSelectorDropDownWindow* window)
+      : TAccessibleControl(window, QAccessible::Window) {}
+
+ protected:
+  QString OwnName() const override { return SelectorName(Control()); }
+};
+
+// The grid as a list of its cells, named like the selector.
 class TAccessibleSelectorGrid : public TAccessibleControl {
  public:
   explicit TAccessibleSelectorGrid(TStyledSelectorPanel* panel)
       : TAccessibleControl(panel, QAccessible::List) {}
 
  protected:
+  QString OwnName() const override { return SelectorName(Control()); }
   int PartCount() const override {
     return static_cast<TStyledSelectorPanel*>(Control())->Items().Count();
   }
@@ -90,6 +113,10 @@ class TAccessibleSelectorGrid : public TAccessibleControl {
 
 QAccessibleInterface* TStyledCustomSelector::CreateAccessible() {
   return new TAccessibleSelector(this);
+}
+
+QAccessibleInterface* TSelectorDropDownWindow::CreateAccessible() {
+  return new TAccessibleDropDown(this);
 }
 
 QAccessibleInterface* TStyledSelectorPanel::CreateAccessible() {

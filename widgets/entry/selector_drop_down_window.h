@@ -40,6 +40,9 @@ class TSelectorDropDownWindow : public framework::TForm {
   void DropDown(bool comboStyle);
   void CloseDropDown();
 
+  // A window named like the selector it drops down from.
+  QAccessibleInterface* CreateAccessible() override;
+
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -1,8 +1,10 @@
 #include "widgets/entry/styled_custom_selector.h"
 
+#include <QAccessible>
 #include <QWidget>
 #include <algorithm>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/raster/canvas.h"
 #include "widgets/entry/selector_drop_down_window.h"
 #include "widgets/entry/selector_paint.h"
@@ -109,6 +111,7 @@ void TStyledCustomSelector::DropDown() {
   drop_state_ = kOpen;
   drop_down_->DropDown(style_ == ssCombo);
   Repaint();
+  ExpansionChanged();
 }
 
 void TStyledCustomSelector::BuildPanel() {
@@ -159,6 +162,14 @@ void TStyledCustomSelector::CopyItemsToPanel() {
 void TStyledCustomSelector::Closed() {
   drop_state_ = kClosed;
   Repaint();
+  ExpansionChanged();
+}
+
+void TStyledCustomSelector::ExpansionChanged() {
+  QAccessible::State changed;
+  changed.expanded = true;
+  changed.collapsed = true;
+  NotifyAccessibleState(this, changed);
 }
 
 void TStyledCustomSelector::PickItem() {

@@ -143,6 +143,8 @@ class TStyledCustomSelector : public framework::TCustomControl {
   void BuildPanel();
   void CopyItemsToPanel();
   void Closed();
+  // Tells a screen reader the grid opened or closed.
+  void ExpansionChanged();
   void PaintContent(framework::TCanvas& canvas, const framework::TRect& br,
                     const framework::TBitmap& glyph);
   void SetPicture(framework::TBitmap& picture, const framework::TBitmap* v);

@@ -2,6 +2,7 @@
 
 #include <QRegion>
 
+#include "framework/accessibility/accessible_control.h"
 #include "framework/raster/bitmap.h"
 #include "framework/raster/raster.h"
 #include "framework/runtime/screen.h"
@@ -39,8 +40,15 @@ void TStyledOfficeHintWindow::ActivateHint(const TRect& rect, const std::string&
   if (r.Height() < kMinHeight) r.Bottom = r.Top + kMinHeight;
   // The next proposal is measured in the font the hint is drawn in.
   hint->AssignDrawingFont(Font());
+  const bool wasShown = isVisible();
   setGeometry(r.ToQRect());
   show();
+  // Qt tells assistive technology nothing of a tool-tip window appearing;
+  // and a hint moved to another panel stays shown, with new content.
+  if (wasShown)
+    NotifyAccessibleName(this);
+  else
+    NotifyAccessibleShown(this);
   busy_ = false;
   update();
 }

@@ -20,6 +20,9 @@ class TStyledOfficeHintWindow : public framework::THintWindow {
 
   static constexpr int kMinHeight = 22;
 
+  // A tool tip named by the hint's title, its lines the description.
+  QAccessibleInterface* CreateAccessible() override;
+
  protected:
   void Paint() override;
   void Resize() override;

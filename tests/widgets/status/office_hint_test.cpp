@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QImage>
 #include <algorithm>
 #include <optional>
@@ -200,5 +201,29 @@ TEST_F(OfficeHint, PaintsTitlePictureNotesRuleAndHelpOnTheGradient) {
       EXPECT_NEAR(help.left(), 6 + 10 + 4, 1);
     }
     EXPECT_EQ(H, std::max(c.picture, 2 * lh) + lh / 2 + lh + lh / 2 + (c.help ? lh + lh / 2 : 0));
+  }
+}
+
+TEST_F(OfficeHint, ReadsAsAToolTipOfItsTitleAndLines) {
+  struct Case {
+    std::string title, notes, hintText;
+    QString name, description;
+  };
+  const Case cases[] = {
+      {"Title", "one\ntwo", "", "Title", "one\ntwo"},
+      {"", "Notes", "", "Notes", ""},
+      {"", "", "Plain", "Plain", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title + "|" + c.notes + "|" + c.hintText);
+    box->info.Title = c.title;
+    box->info.SetNotesText(c.notes);
+    box->SetHint(c.hintText);
+    TStyledOfficeHintWindow* w = ShowBoxHint();
+    ASSERT_NE(w, nullptr);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    EXPECT_EQ(i->role(), QAccessible::ToolTip);
+    EXPECT_EQ(i->text(QAccessible::Name), c.name);
+    EXPECT_EQ(i->text(QAccessible::Description), c.description);
   }
 }
