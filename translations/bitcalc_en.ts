@@ -139,6 +139,13 @@
     </message>
 </context>
 <context>
+    <name>TForm1</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>A bit %1</source>
