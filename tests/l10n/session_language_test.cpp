@@ -20,6 +20,10 @@
 // program's own way of choosing and loading the catalogue.
 namespace {
 
+using namespace bitcalc::framework;
+using namespace bitcalc::main_window;
+using namespace bitcalc::widgets;
+
 struct TSpokenName {
   std::function<QObject*(TForm1&)> Control;
   const char* English;
