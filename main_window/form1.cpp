@@ -18,6 +18,7 @@
 #include "framework/standard/label.h"
 #include "framework/standard/shape.h"
 #include "framework/text/text.h"
+#include "main_window/copy_menu.h"
 #include "main_window/layout_tables.h"
 #include "main_window/readout_names.h"
 #include "main_window/stored_settings.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(TComponent* owner)
   CreateStatusArea();
   BindEvents();
   ResolveCaptionTargets();
+  new TCopyMenu(this);  // the window owns it
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
   FinishCreation();
 }

@@ -6,8 +6,9 @@
 #include "framework/runtime/application.h"
 #include "framework/runtime/platform_setup.h"
 #include "main_window/form1.h"
+#include "app/qt_messages.h"
+#include "app/snapshot.h"
 #include "main_window/language.h"
-#include "tools/snapshot.h"
 #include "widgets/entry/num_spin_edit.h"
 #include "widgets/trackbar/styled_track_bar.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   }
   core::CreateBoolStore();
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  app::FilterQtMessages();
   framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
   framework::FinishQtSetup();
@@ -51,7 +53,7 @@ int main(int argc, char** argv) {
   form.NumSpinEdit4->SetValue(values[0]);
   form.NumSpinEdit1->SetValue(values[1]);
   form.StyledTrackBar1->SetPosition(values[2]);
-  if (!tools::SaveSnapshot(&form, QString::fromLocal8Bit(argv[1]))) {
+  if (!app::SaveSnapshot(&form, QString::fromLocal8Bit(argv[1]))) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;
   }

@@ -240,4 +240,11 @@
         <translation>B high byte character</translation>
     </message>
 </context>
+<context>
+    <name>bitcalc</name>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
 </TS>

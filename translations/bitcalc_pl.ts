@@ -240,4 +240,11 @@
         <translation>Znak starszego bajtu B</translation>
     </message>
 </context>
+<context>
+    <name>bitcalc</name>
+    <message>
+        <source>cannot write %1</source>
+        <translation>nie można zapisać %1</translation>
+    </message>
+</context>
 </TS>

@@ -41,8 +41,8 @@ void TStyledOfficeHintWindow::ActivateHint(const TRect& rect, const std::string&
   // The next proposal is measured in the font the hint is drawn in.
   hint->AssignDrawingFont(Font());
   const bool wasShown = isVisible();
-  setGeometry(r.ToQRect());
-  show();
+  SetBounds(r.Left, r.Top, r.Width(), r.Height());
+  SetVisible(true);
   // Qt tells assistive technology nothing of a tool-tip window appearing;
   // and a hint moved to another panel stays shown, with new content.
   if (wasShown)
@@ -50,7 +50,7 @@ void TStyledOfficeHintWindow::ActivateHint(const TRect& rect, const std::string&
   else
     NotifyAccessibleShown(this);
   busy_ = false;
-  update();
+  Invalidate();
 }
 
 void TStyledOfficeHintWindow::Paint() {
