@@ -39,6 +39,7 @@ int RunWindow(char** argv, const TOptions& options) {
   core::CreateBoolStore();
   // A snapshot is drawn off screen, whether or not there is a display.
   if (options.Action == TOptions::TAction::Snapshot) qputenv("QT_QPA_PLATFORM", "offscreen");
+  framework::ChooseDefaultPlatform();
   FilterQtMessages();
   framework::PrepareQtEnvironment();
   // Qt's own options (-platform and the like) were refused above, so Qt is

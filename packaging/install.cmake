@@ -23,6 +23,21 @@ foreach(_page ${_man_pages})
 endforeach()
 add_custom_target(man_pages ALL DEPENDS ${_man_outputs})
 
+# The package's documents: the copyright in Debian's machine-readable format
+# and the changelog, compressed as Debian wants it (best compression, no name
+# or time stamp inside, so the package builds the same twice). The changelog's
+# newest entry must name the release the metainfo names.
+file(STRINGS ${_pkg}/debian/changelog _entry LIMIT_COUNT 1)
+string(REGEX REPLACE "^bitcalc \\(([^)]+)\\).*" "\\1" _changelog_version "${_entry}")
+if(NOT _changelog_version STREQUAL BITCALC_VERSION)
+  message(FATAL_ERROR "packaging/debian/changelog is at ${_changelog_version}, the metainfo at ${BITCALC_VERSION}")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_pkg}/debian/changelog)
+execute_process(COMMAND gzip -9 -n -c ${_pkg}/debian/changelog
+                OUTPUT_FILE ${CMAKE_BINARY_DIR}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${_pkg}/debian/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bitcalc)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bitcalc)
 set(CPACK_PACKAGE_VERSION ${BITCALC_VERSION})
@@ -50,4 +65,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.2.0), libqt6widgets6 (>= 6.3.0), \
 libfontconfig1 (>= 2.12.6), \
 fonts-liberation, fonts-wine, fonts-dejavu-core")
+# The program runs on X, also through XWayland on a Wayland desktop, unless
+# QT_QPA_PLATFORM says otherwise; the Wayland plugin serves a session without
+# an X display and a user who asks for Wayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

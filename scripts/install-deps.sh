@@ -9,8 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool xclip
-  dbus dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 libglib2.0-bin
-  desktop-file-utils appstream man-db groff-base
+  weston qt6-wayland dbus dbus-daemon dbus-x11
+  at-spi2-core python3-gi gir1.2-atspi-2.0 libglib2.0-bin
+  desktop-file-utils appstream man-db groff-base lintian
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
   clang libclang-rt-14-dev valgrind
 )

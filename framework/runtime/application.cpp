@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "framework/controls/pop_up.h"
 #include "framework/runtime/form.h"
 #include "framework/runtime/screen.h"
 #include "framework/standard/hint_window.h"
@@ -164,11 +165,14 @@ void TApplication::ActivateHint(TPoint screenPos) {
   if (!hint_window_) hint_window_.reset(hint_window_class_(nullptr));
   TRect r = hint_window_->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
   r = r.Offset(info.HintPos.X, info.HintPos.Y);
-  // Keep the whole hint on the screen.
-  const TRect area = Screen->WorkAreaRect();
-  if (r.Right > area.Right) r = r.Offset(area.Right - r.Right, 0);
-  if (r.Left < area.Left) r = r.Offset(area.Left - r.Left, 0);
-  if (r.Bottom > area.Bottom) r = r.Offset(0, screenPos.Y - r.Height() - r.Top);
+  // Keep the whole hint on the screen, where the program places it.
+  if (!CompositorPlacesPopUps()) {
+    const TRect area = Screen->WorkAreaRect();
+    if (r.Right > area.Right) r = r.Offset(area.Right - r.Right, 0);
+    if (r.Left < area.Left) r = r.Offset(area.Left - r.Left, 0);
+    if (r.Bottom > area.Bottom) r = r.Offset(0, screenPos.Y - r.Height() - r.Top);
+  }
+  SetPopUpParent(hint_window_.get(), control);
   hint_window_->ActivateHintData(r, info.HintStr, info.HintData);
   shown_ = info;
   hint_showing_ = true;

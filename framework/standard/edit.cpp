@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <limits>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "framework/raster/canvas.h"
 #include "framework/standard/edit_field.h"
 #include "framework/text/text.h"
@@ -16,6 +20,22 @@ namespace {
 
 // Room between the text's cell and the frame, top and bottom together.
 constexpr int kTextPadding = 4;
+
+// A text this long leaves megabytes of layout behind in the allocator's
+// free lists once it is gone.
+constexpr std::size_t kLongText = std::size_t(1) << 16;
+
+// The line editor keeps one undo record per character it inserts, and keeps
+// the room they took until it is destroyed; longer insertions go in without.
+constexpr qsizetype kLongestUndoableInsert = 4096;
+
+// A single-line field takes a text's first line. A text of one line is
+// kept as it is, not copied.
+void KeepFirstLine(QString& text) {
+  const auto eol = std::find_if(text.cbegin(), text.cend(),
+                                [](QChar c) { return c == u'\r' || c == u'\n'; });
+  text.truncate(eol - text.cbegin());
+}
 
 }  // namespace
 
@@ -139,29 +159,51 @@ void TCustomEdit::CutToClipboard() {
 }
 
 void TCustomEdit::PasteFromClipboard() {
-  if (ReadOnly()) return;
-  QString clip = QApplication::clipboard()->text();
-  // A single-line field takes the clipboard's first line.
-  const auto eol =
-      std::find_if(clip.begin(), clip.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
-  clip.truncate(eol - clip.begin());
-  InsertLimited(clip);
+  PasteText(QApplication::clipboard()->text(QClipboard::Clipboard));
 }
 
-bool TCustomEdit::InsertLimited(QString text) {
+void TCustomEdit::PasteSelection() {
+  PasteText(QApplication::clipboard()->text(QClipboard::Selection));
+}
+
+void TCustomEdit::PasteText(const QString& text) {
+  if (!ReadOnly()) InsertUserText(text);
+}
+
+void TCustomEdit::InsertUserText(QString text) {
+  KeepFirstLine(text);
+  if (text.isEmpty()) return;
+  const qsizetype kept = field_->text().size() - field_->selectedText().size();
+  // Checked before anything else looks at the text, so a flood costs no more
+  // than finding its first line.
+  if (text.size() > kMaxUserTextLength - kept) return InputRefused();
   // Characters the code page lacks become '?', so the field shows exactly
   // what Text will read; plain ASCII, the usual case, is already so.
   if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
     text = FromCp1250(ToCp1250(text));
-  if (max_length_ > 0) {
-    const qsizetype kept = field_->text().size() - field_->selectedText().size();
-    const qsizetype room = max_length_ - kept;
-    if (room <= 0) return false;
-    if (text.size() > room) text.truncate(room);
+  if (max_length_ > 0 && text.size() > max_length_ - kept) {
+    text.truncate(std::max<qsizetype>(0, max_length_ - kept));
+    InputRefused();
   }
-  if (text.isEmpty()) return false;
-  field_->insert(text);
-  return true;
+  if (text.isEmpty()) return;
+  if (text.size() <= kLongestUndoableInsert) return field_->insert(text);
+  // The whole new text at once: the same change, with nothing left to undo.
+  const int start = field_->hasSelectedText() ? field_->selectionStart() : field_->cursorPosition();
+  QString whole = field_->text();
+  whole.replace(start, field_->selectionLength(), text);
+  field_->setText(whole);
+  field_->setCursorPosition(int(start + text.size()));
+}
+
+void TCustomEdit::ReleaseLongTextMemory(std::size_t old_length) {
+#ifdef __GLIBC__
+  // glibc keeps freed memory for later allocations rather than handing it
+  // back, so a field once filled would keep the program hundreds of
+  // megabytes larger for the rest of the session.
+  if (old_length >= kLongText && Caption().size() < old_length) malloc_trim(0);
+#else
+  (void)old_length;
+#endif
 }
 
 int TCustomEdit::FrameWidth() const {
@@ -228,9 +270,11 @@ void TCustomEdit::ApplyPalette() {
 
 void TCustomEdit::TextChanged() {
   if (syncing_) return;  // the editor already shows the text
+  const std::size_t old_length = std::size_t(field_->text().size());
   writing_ = true;
   field_->setText(FromCp1250(Caption()));
   writing_ = false;
+  ReleaseLongTextMemory(old_length);
   modified_ = false;
   if (!IsLoading()) Change();
 }
@@ -239,9 +283,11 @@ void TCustomEdit::FieldTextChanged(const QString& text) {
   if (writing_) return;
   const std::string bytes = ToCp1250(text);
   if (bytes == Caption()) return;
+  const std::size_t old_length = Caption().size();
   syncing_ = true;
   SetCaption(bytes);
   syncing_ = false;
+  ReleaseLongTextMemory(old_length);
   modified_ = true;
   if (!IsLoading()) Change();
 }

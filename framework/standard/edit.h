@@ -19,14 +19,19 @@ class TEditFrame;
 //   Backspace, Delete, cut, paste, undo), runs Change() exactly once, before
 //   the write or the key returns. Writing the text already shown does
 //   nothing. Nothing is notified while the component is loading.
-// - MaxLength limits only what the user types or pastes; a text written from
-//   code is kept whole, however long. A paste that does not fit is cut to the
-//   room left, and a typed character with no room is refused.
+// - Text the user puts in, whichever way (typing, an input method, Ctrl+V,
+//   Shift+Insert, the menu, a middle click pasting the X11 selection, a
+//   drop), takes one path with one set of rules: only its first line, in
+//   the characters the code page holds, cut to the room MaxLength leaves,
+//   and refused whole if the field would hold more than kMaxUserTextLength
+//   characters. What the rules refuse, in part or whole, calls
+//   InputRefused(). A text written from code is kept whole, however long.
 // - Every key of the field runs through the control's key pipeline first
 //   (OnKeyDown, KeyPress/OnKeyPress): a character set to 0 there never
 //   reaches the text. Each character an input method commits goes through
-//   KeyPress/OnKeyPress the same way, one by one. Every cut and paste, by key or context menu, goes
-//   through CutToClipboard / PasteFromClipboard, which a subclass may refuse.
+//   KeyPress/OnKeyPress the same way, one by one. Every paste, by key, menu,
+//   middle click or drop, goes through PasteText, and every cut through
+//   CutToClipboard; a subclass may refuse either.
 //
 // Geometry: the frame (a sunken two-pixel edge with Ctl3D, a one-pixel line
 // without, nothing with bsNone) is drawn around the client area, which the
@@ -84,11 +89,17 @@ class TCustomEdit : public TWinControl {
   bool CanUndo() const;
   void Undo();
   void CopyToClipboard();
-  // Every cut and paste of the field comes here; a subclass that refuses one
-  // simply does not call the inherited version. Neither acts on a read-only
-  // field; a paste takes the clipboard's first line, cut to fit MaxLength.
+  // Neither acts on a read-only field. A paste goes through PasteText.
   virtual void CutToClipboard();
   virtual void PasteFromClipboard();
+  // Pastes the X11 selection (PRIMARY), as a middle click does.
+  void PasteSelection();
+
+  // The most characters an edit of the user may leave in the field. The line
+  // editor lays the whole line out on every change, which costs time and
+  // memory in proportion to its length; a megabyte still takes well under a
+  // second, ten would freeze the window for many.
+  static constexpr qsizetype kMaxUserTextLength = qsizetype(1) << 20;
 
   void SetBounds(int left, int top, int width, int height) override;
   TRect ClientRect() const override;
@@ -116,6 +127,13 @@ class TCustomEdit : public TWinControl {
   virtual void Change() { Notify(OnChange, this); }
   // Runs after Ctl3D or BorderStyle changed (and with them the client area).
   virtual void FrameChanged() {}
+  // Every paste comes here, whatever its source; a subclass that refuses one
+  // simply does not call the inherited version.
+  virtual void PasteText(const QString& text);
+  // The field's rules refused some or all of what the user put in. Silent
+  // here; a subclass that answers refused input with a sound makes it here,
+  // so every way in sounds alike.
+  virtual void InputRefused() {}
 
   void TextChanged() override;
   void FontChanged() override;
@@ -141,10 +159,12 @@ class TCustomEdit : public TWinControl {
   void ApplyPalette();
   void AdjustHeight();
   void FieldTextChanged(const QString& text);
-  // Puts text where the selection is, as typing or pasting it would, within
-  // the room MaxLength leaves and as the code page holds it; false when
-  // nothing could go in.
-  bool InsertLimited(QString text);
+  // The one way the user's text goes in: puts it where the selection is,
+  // under the rules above.
+  void InsertUserText(QString text);
+  // Gives the memory a long text held back to the system once the field
+  // holds a short one again.
+  void ReleaseLongTextMemory(std::size_t old_length);
 
   TEditField* field_ = nullptr;
   TEditFrame* frame_ = nullptr;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -28,8 +30,6 @@ bool TypesText(const QKeyEvent* e) {
 
 TEditField::TEditField(TCustomEdit* edit) : QLineEdit(edit), edit_(edit) {
   setFrame(false);
-  // Text arrives by keys and paste only, where the input limit can see it.
-  setAcceptDrops(false);
 }
 
 void TEditField::keyPressEvent(QKeyEvent* event) {
@@ -39,7 +39,7 @@ void TEditField::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) return edit_->PasteFromClipboard();
   if (event->matches(QKeySequence::Cut)) return edit_->CutToClipboard();
   if (!isReadOnly() && TypesText(event)) {
-    edit_->InsertLimited(event->text());
+    edit_->InsertUserText(event->text());
     return;
   }
   QLineEdit::keyPressEvent(event);
@@ -126,6 +126,30 @@ void TEditField::contextMenuEvent(QContextMenuEvent* event) {
       ->setEnabled(!text().isEmpty());
   menu->popup(event->globalPos());
   event->accept();
+}
+
+void TEditField::mouseReleaseEvent(QMouseEvent* event) {
+  // The line edit's own middle-click paste would insert the X11 selection
+  // past every rule of the edit; the edit's paste takes it instead, at the
+  // caret the press has placed.
+  const bool selectionPaste = edit_ && event->button() == Qt::MiddleButton &&
+                              QApplication::clipboard()->supportsSelection();
+  if (!selectionPaste) return QLineEdit::mouseReleaseEvent(event);
+  event->accept();
+  if (!rect().contains(event->position().toPoint())) return;
+  deselect();
+  edit_->PasteSelection();
+}
+
+void TEditField::dropEvent(QDropEvent* event) {
+  if (!edit_) return QLineEdit::dropEvent(event);
+  // A drop is a paste at the point it lands; the source keeps its text.
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  if (!event->mimeData()->hasText()) return;
+  setCursorPosition(cursorPositionAt(event->position().toPoint()));
+  edit_->PasteText(event->mimeData()->text());
+  setFocus(Qt::MouseFocusReason);
 }
 
 TEditFrame::TEditFrame(TCustomEdit* edit) : QWidget(edit), edit_(edit) {}

@@ -25,6 +25,8 @@ class TEditField : public QLineEdit {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   TCustomEdit* edit_;

@@ -160,7 +160,7 @@ void TNumSpinEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
 void TNumSpinEdit::KeyPress(char& key) {
   if (!AcceptsSpinChar(key, value_type_, editor_enabled_, Text(), DecimalSeparator())) {
     key = 0;
-    Beep();
+    InputRefused();
     return;
   }
   TCustomEdit::KeyPress(key);
@@ -176,9 +176,13 @@ void TNumSpinEdit::CutToClipboard() {
   if (editor_enabled_ && !ReadOnly()) TCustomEdit::CutToClipboard();
 }
 
-void TNumSpinEdit::PasteFromClipboard() {
+void TNumSpinEdit::PasteText(const QString& text) {
   // A paste is not filtered like typing: "$1F" or "0x1F" go in as they are.
-  if (editor_enabled_ && !ReadOnly()) TCustomEdit::PasteFromClipboard();
+  if (editor_enabled_ && !ReadOnly()) TCustomEdit::PasteText(text);
+}
+
+void TNumSpinEdit::InputRefused() {
+  Beep();
 }
 
 bool TNumSpinEdit::LeftButtonHeldOnField() const {

@@ -95,7 +95,6 @@ class TNumSpinEdit : public framework::TCustomEdit {
 
   // The typed-text limit on what a cut or paste may do.
   void CutToClipboard() override;
-  void PasteFromClipboard() override;
 
   void SetBounds(int left, int top, int width, int height) override;
 
@@ -109,6 +108,8 @@ class TNumSpinEdit : public framework::TCustomEdit {
 
  protected:
   void Change() override;
+  void PasteText(const QString& text) override;
+  void InputRefused() override;
   void KeyDown(std::uint16_t& key, framework::TShiftState shift) override;
   void KeyPress(char& key) override;
   void DoEnter() override;

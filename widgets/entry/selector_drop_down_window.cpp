@@ -3,16 +3,27 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "framework/controls/pop_up.h"
 #include "framework/runtime/screen.h"
 
 namespace bitcalc::widgets {
 
 using namespace bitcalc::framework;
 
+namespace {
+// Where the compositor keeps pop-ups on the output, the grid is placed as
+// against a work area without edges: always below, left-aligned.
+constexpr int kFar = 1 << 28;
+constexpr TRect kNoEdges{-kFar, -kFar, kFar, kFar};
+}  // namespace
+
 TSelectorDropDownWindow::TSelectorDropDownWindow(TControl* selector)
     : TForm(selector), selector_(selector), hide_timer_(new TTimer(this)) {
   SetBorderStyle(bsNone);
   SetFormStyle(fsStayOnTop);
+  // An xdg-shell pop-up, placed by the compositor relative to the selector's
+  // window; a Qt pop-up elsewhere would grab the input and move the activation.
+  if (CompositorPlacesPopUps()) setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
   SetClientSize(100, 100);
   hide_timer_->SetEnabled(false);
   hide_timer_->SetInterval(1);
@@ -30,14 +41,16 @@ void TSelectorDropDownWindow::DropDown(bool comboStyle) {
   SetPosition(poDesigned);
   SetClientSize(selector_panel_->Width(), selector_panel_->Height());
   const QPoint anchor = selector_->mapToGlobal(QPoint(0, selector_->Height()));
+  const TRect workArea = CompositorPlacesPopUps() ? kNoEdges : Screen->WorkAreaRect();
   const TDropDownPlacement place =
-      PlaceDropDown(Screen->WorkAreaRect(), Point(anchor.x(), anchor.y()), selector_->Width(),
+      PlaceDropDown(workArea, Point(anchor.x(), anchor.y()), selector_->Width(),
                     selector_->Height(), Width(), Height());
   opens_upward_ = place.OpensUpward;
   right_aligned_ = place.RightAligned;
   combo_style_ = comboStyle;
   SetBounds(place.Bounds.Left, place.Bounds.Top, Width(), Height());
   selector_panel_->SetOpenEdge({selector_->Width(), comboStyle, opens_upward_, right_aligned_});
+  SetPopUpParent(this, selector_);
   Show();
 }
 
@@ -50,7 +63,8 @@ void TSelectorDropDownWindow::Deactivated() {
 }
 
 void TSelectorDropDownWindow::CloseDropDown() {
-  const bool wasActive = isActiveWindow();
+  // A pop-up never took the activation from the selector's window.
+  const bool wasActive = !IsPopUp() && isActiveWindow();
   Hide();
   // Closed while it had the activation: hand it back to the selector's
   // window rather than leave the program with no active window.
@@ -75,6 +89,19 @@ void TSelectorDropDownWindow::showEvent(QShowEvent* event) {
 void TSelectorDropDownWindow::hideEvent(QHideEvent* event) {
   qApp->removeEventFilter(this);
   TForm::hideEvent(event);
+}
+
+void TSelectorDropDownWindow::mousePressEvent(QMouseEvent* event) {
+  // A pop-up is handed every press in the program while it is open. One
+  // outside it closes it without a pick and then lands where it was made,
+  // unless it was made on the selector: landing there would open it again.
+  if (IsPopUp() && !rect().contains(event->position().toPoint())) {
+    const QPoint onSelector = selector_->mapFromGlobal(event->globalPosition().toPoint());
+    setAttribute(Qt::WA_NoMouseReplay, selector_->rect().contains(onSelector));
+    Deactivated();
+    return;
+  }
+  TForm::mousePressEvent(event);
 }
 
 bool TSelectorDropDownWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -13,7 +13,9 @@ namespace bitcalc::widgets {
 //
 // It goes away when it loses activation, and also at any press elsewhere in
 // the program, since without a window manager a click on another window does
-// not move the activation. Either way HideTimer hides it once more at its
+// not move the activation. Where the compositor places pop-ups (Wayland) it is
+// a Qt pop-up instead, which the compositor closes when another program is
+// used, and which sees the program's presses outside it itself. Either way HideTimer hides it once more at its
 // first tick, and until then the selector does not drop it down again: the
 // press that closed it, when it lands on the selector, must not reopen it.
 class TSelectorDropDownWindow : public framework::TForm {
@@ -47,10 +49,12 @@ class TSelectorDropDownWindow : public framework::TForm {
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Deactivated();
+  bool IsPopUp() const { return windowType() == Qt::Popup; }
 
   framework::TControl* selector_;
   TStyledCustomSelectorPanel* selector_panel_ = nullptr;

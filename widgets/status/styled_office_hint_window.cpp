@@ -3,6 +3,7 @@
 #include <QRegion>
 
 #include "framework/accessibility/accessible_control.h"
+#include "framework/controls/pop_up.h"
 #include "framework/raster/bitmap.h"
 #include "framework/raster/raster.h"
 #include "framework/runtime/screen.h"
@@ -34,8 +35,11 @@ void TStyledOfficeHintWindow::ActivateHint(const TRect& rect, const std::string&
     } else {
       r.Bottom += 8;
     }
-    if (const int w = Screen->DesktopWidth(); r.Right > w) r = r.Offset(w - r.Right, 0);
-    if (const int h = Screen->DesktopHeight(); r.Bottom > h) r = r.Offset(0, h - r.Bottom);
+    // Where the compositor places the hint, it also keeps it on the output.
+    if (!CompositorPlacesPopUps()) {
+      if (const int w = Screen->DesktopWidth(); r.Right > w) r = r.Offset(w - r.Right, 0);
+      if (const int h = Screen->DesktopHeight(); r.Bottom > h) r = r.Offset(0, h - r.Bottom);
+    }
   }
   if (r.Height() < kMinHeight) r.Bottom = r.Top + kMinHeight;
   // The next proposal is measured in the font the hint is drawn in.

@@ -1,5 +1,9 @@
 #include "widgets/trackbar/track_hint_window.h"
 
+#include <QWidget>
+
+#include "framework/controls/pop_up.h"
+
 namespace bitcalc::widgets {
 
 namespace {
@@ -7,6 +11,7 @@ constexpr int kMaxHintWidth = 300;
 }
 
 void TTrackHintWindow::ShowAt(QPoint at, const std::string& text) {
+  SetPopUpParent(this, dynamic_cast<QWidget*>(Owner()));
   ActivateHint(CalcHintRect(kMaxHintWidth, text, nullptr).Offset(at.x(), at.y()), text);
 }
 

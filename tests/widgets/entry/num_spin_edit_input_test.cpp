@@ -71,9 +71,10 @@ TEST_F(SpinEditInput, AnInputMethodsCharactersAreFilteredOneByOne) {
 TEST_F(SpinEditInput, AMegabyteOfLeadingZerosReadsAsTheNumberAfterThem) {
   TNumSpinEdit* hex = MakeField(vtHex);
   Focus(hex);
-  QApplication::clipboard()->setText(QString(1 << 20, u'0') + u'1');
+  // As long as a field may get from the user: the zeros and the 1 fill it.
+  QApplication::clipboard()->setText(QString((1 << 20) - 1, u'0') + u'1');
   Key(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(hex->Text().size(), (1u << 20) + 1);
+  EXPECT_EQ(hex->Text().size(), 1u << 20);
   EXPECT_EQ(hex->Value(), 1);
 }
 
