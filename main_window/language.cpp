@@ -17,12 +17,16 @@ TLanguage SessionLanguage() {
   return LanguageFor(system.name(), system.uiLanguages());
 }
 
-TTranslation::TTranslation(TLanguage language) {
-  if (language == TLanguage::Untranslated) return;
+bool LoadCatalogue(TLanguage language, QTranslator& translator) {
+  if (language == TLanguage::Untranslated) return false;
   // The catalogues are resources of the program; it reads no file to speak.
-  const QString catalogue = language == TLanguage::Polish ? QStringLiteral(":/i18n/bitcalc_pl.qm")
-                                                          : QStringLiteral(":/i18n/bitcalc_en.qm");
-  installed_ = translator_.load(catalogue) && QCoreApplication::installTranslator(&translator_);
+  return translator.load(language == TLanguage::Polish ? QStringLiteral(":/i18n/bitcalc_pl.qm")
+                                                       : QStringLiteral(":/i18n/bitcalc_en.qm"));
+}
+
+TTranslation::TTranslation(TLanguage language) {
+  installed_ =
+      LoadCatalogue(language, translator_) && QCoreApplication::installTranslator(&translator_);
 }
 
 TTranslation::~TTranslation() {

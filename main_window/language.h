@@ -20,6 +20,11 @@ TLanguage LanguageFor(const QString& localeName, const QStringList& uiLanguages)
 // The language of the session the program runs in.
 TLanguage SessionLanguage();
 
+// Loads language's compiled-in catalogue into translator, without installing
+// it: for texts needed before there is an application to install it in.
+// False for Untranslated, which has no catalogue.
+bool LoadCatalogue(TLanguage language, QTranslator& translator);
+
 // The compiled-in catalogue of language, installed into the application for
 // as long as this object lives. Untranslated installs nothing.
 class TTranslation {
