@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CopyMenu</name>
+    <message>
+        <source>Copy the result</source>
+        <translation>Copy the result</translation>
+    </message>
+    <message>
+        <source>Copy A</source>
+        <translation>Copy A</translation>
+    </message>
+    <message>
+        <source>Copy B</source>
+        <translation>Copy B</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>Copy character</source>
+        <translation>Copy character</translation>
+    </message>
+</context>
+<context>
     <name>Readouts</name>
     <message>
         <source>liczba ze znakiem: </source>
@@ -245,6 +268,68 @@
     <message>
         <source>cannot write %1</source>
         <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set</translation>
+    </message>
+    <message>
+        <source>cannot open display &apos;%1&apos;</source>
+        <translation>cannot open display &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot open Wayland display &apos;%1&apos;</source>
+        <translation>cannot open Wayland display &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot open display &apos;%1&apos;, nor Wayland display &apos;%2&apos;</source>
+        <translation>cannot open display &apos;%1&apos;, nor Wayland display &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--snapshot&apos; needs a file name</source>
+        <translation>option &apos;--snapshot&apos; needs a file name</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unknown option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--snapshot&apos; given twice</source>
+        <translation>option &apos;--snapshot&apos; given twice</translation>
+    </message>
+    <message>
+        <source>Usage: bitcalc [--snapshot FILE]
+A calculator for 16-bit values, in one window.
+
+  --snapshot FILE  render the window to FILE as a PNG image and exit;
+                   needs no display
+  --help           show this help and exit
+  --version        show the version and exit
+
+With no option, the window opens on the display that WAYLAND_DISPLAY
+or DISPLAY names, or on the platform that QT_QPA_PLATFORM names.
+A right click on a readout offers to copy its value.
+</source>
+        <translation>Usage: bitcalc [--snapshot FILE]
+A calculator for 16-bit values, in one window.
+
+  --snapshot FILE  render the window to FILE as a PNG image and exit;
+                   needs no display
+  --help           show this help and exit
+  --version        show the version and exit
+
+With no option, the window opens on the display that WAYLAND_DISPLAY
+or DISPLAY names, or on the platform that QT_QPA_PLATFORM names.
+A right click on a readout offers to copy its value.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;bitcalc --help&apos;</source>
+        <translation>Try &apos;bitcalc --help&apos;</translation>
     </message>
 </context>
 </TS>

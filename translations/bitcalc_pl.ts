@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>CopyMenu</name>
+    <message>
+        <source>Copy the result</source>
+        <translation>Kopiuj wynik</translation>
+    </message>
+    <message>
+        <source>Copy A</source>
+        <translation>Kopiuj A</translation>
+    </message>
+    <message>
+        <source>Copy B</source>
+        <translation>Kopiuj B</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopiuj %1</translation>
+    </message>
+    <message>
+        <source>Copy character</source>
+        <translation>Kopiuj znak</translation>
+    </message>
+</context>
+<context>
     <name>Readouts</name>
     <message>
         <source>liczba ze znakiem: </source>
@@ -245,6 +268,68 @@
     <message>
         <source>cannot write %1</source>
         <translation>nie można zapisać %1</translation>
+    </message>
+    <message>
+        <source>cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>nie można otworzyć ekranu: nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>cannot open display &apos;%1&apos;</source>
+        <translation>nie można otworzyć ekranu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot open Wayland display &apos;%1&apos;</source>
+        <translation>nie można otworzyć ekranu Wayland &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cannot open display &apos;%1&apos;, nor Wayland display &apos;%2&apos;</source>
+        <translation>nie można otworzyć ani ekranu &apos;%1&apos;, ani ekranu Wayland &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--snapshot&apos; needs a file name</source>
+        <translation>opcja &apos;--snapshot&apos; wymaga nazwy pliku</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>nieznana opcja &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;--snapshot&apos; given twice</source>
+        <translation>opcję &apos;--snapshot&apos; podano dwukrotnie</translation>
+    </message>
+    <message>
+        <source>Usage: bitcalc [--snapshot FILE]
+A calculator for 16-bit values, in one window.
+
+  --snapshot FILE  render the window to FILE as a PNG image and exit;
+                   needs no display
+  --help           show this help and exit
+  --version        show the version and exit
+
+With no option, the window opens on the display that WAYLAND_DISPLAY
+or DISPLAY names, or on the platform that QT_QPA_PLATFORM names.
+A right click on a readout offers to copy its value.
+</source>
+        <translation>Użycie: bitcalc [--snapshot PLIK]
+Kalkulator wartości 16-bitowych w jednym oknie.
+
+  --snapshot PLIK  zapisz obraz okna do PLIKU jako PNG i zakończ;
+                   nie wymaga ekranu
+  --help           pokaż tę pomoc i zakończ
+  --version        pokaż wersję i zakończ
+
+Bez opcji okno otwiera się na ekranie wskazanym przez WAYLAND_DISPLAY
+lub DISPLAY albo na platformie wskazanej przez QT_QPA_PLATFORM.
+Kliknięcie prawym przyciskiem na odczycie pozwala skopiować jego wartość.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;bitcalc --help&apos;</source>
+        <translation>Spróbuj &apos;bitcalc --help&apos;</translation>
     </message>
 </context>
 </TS>
