@@ -6,6 +6,7 @@
 
 #include "framework/standard/hint_window.h"
 #include "framework/standard/shape.h"
+#include "main_window/copy_menu.h"
 #include "main_window/language.h"
 #include "tests/main_window/calculator_fixture.h"
 #include "tests/support/ink_box.h"
@@ -42,6 +43,22 @@ const TSpokenName kSpokenNames[] = {
     {[](TForm1& f) { return f.Label[12]; }, "Result, decimal: 65535", "Wynik, dziesiętnie: 65535"},
 };
 
+// A's copy menu at A = 0x8000 as a screen reader meets it: the menu's name,
+// then its entries'.
+struct TCopyMenuText {
+  const char* English;
+  const char* Polish;
+};
+
+const TCopyMenuText kCopyMenu[] = {
+    {"Copy A", "Kopiuj A"},
+    {"Copy 32768", "Kopiuj 32768"},
+    {"Copy 0x8000", "Kopiuj 0x8000"},
+    {"Copy 1000 0000 0000 0000", "Kopiuj 1000 0000 0000 0000"},
+    {"Copy character", "Kopiuj znak"},
+    {"Copy -32768", "Kopiuj -32768"},
+};
+
 class SessionWindow : public CalculatorTest {
  protected:
   void SetUp() override {
@@ -70,6 +87,20 @@ class SessionWindow : public CalculatorTest {
     EXPECT_EQ(entries.join('|').toStdString(), menu);
   }
 
+  void ExpectCopyMenu(const char* TCopyMenuText::*language) {
+    EnterA("32768");
+    form->findChild<TCopyMenu*>()->Open(TCopiedValue::A, form->mapToGlobal(QPoint(5, 5)));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(menu);
+    QStringList heard{spoken->text(QAccessible::Name)}, expected;
+    for (int i = 0; i < spoken->childCount(); ++i)
+      heard << spoken->child(i)->text(QAccessible::Name);
+    menu->close();
+    for (const TCopyMenuText& t : kCopyMenu) expected << QString::fromUtf8(t.*language);
+    EXPECT_EQ(heard, expected);
+  }
+
   TApplication app;
   std::unique_ptr<TTranslation> translation;
 };
@@ -81,11 +112,13 @@ TEST_F(Polish, IsWhatTheSessionAsksFor) {
   EXPECT_EQ(SessionLanguage(), TLanguage::Polish);
   ExpectSpoken(&TSpokenName::Polish, "&Cofnij|Wy&tnij|&Kopiuj|Wk&lej|&Usuń|Zaznacz &wszystko");
   EXPECT_EQ(form->StyledOfficeHint1->HintHelpText(), "Zapraszamy");
+  ExpectCopyMenu(&TCopyMenuText::Polish);
 }
 
 TEST_F(English, IsWhatTheSessionAsksFor) {
   EXPECT_EQ(SessionLanguage(), TLanguage::English);
   ExpectSpoken(&TSpokenName::English, "&Undo|Cu&t|&Copy|&Paste|&Delete|Select &All");
+  ExpectCopyMenu(&TCopyMenuText::English);
 }
 
 // Every English text of the status bar fits one line of its panel's text
