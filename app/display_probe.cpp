@@ -5,10 +5,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QtGlobal>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+
+#include "app/startup_text.h"
 
 namespace bitcalc::app {
 
@@ -41,8 +43,8 @@ bool ConnectsToUnixSocket(const std::string& name) {
   address.sun_family = AF_UNIX;
   std::memcpy(address.sun_path, name.data(), name.size());
   const TSocket s(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-  const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + name.size() +
-                                (name[0] == '\0' ? 0 : 1));
+  const auto length =
+      socklen_t(offsetof(sockaddr_un, sun_path) + name.size() + (name[0] == '\0' ? 0 : 1));
   return s.fd() >= 0 && connect(s.fd(), reinterpret_cast<const sockaddr*>(&address), length) == 0;
 }
 
@@ -89,13 +91,6 @@ bool WaylandCompositorAnswers(const std::string& display) {
   return !runtime.empty() && ConnectsToUnixSocket(runtime + "/" + display);
 }
 
-std::string Tr(const char* text, const std::string& a = {}, const std::string& b = {}) {
-  QString line = QCoreApplication::translate("bitcalc", text);
-  if (!a.empty()) line = line.arg(QString::fromLocal8Bit(a.c_str()));
-  if (!b.empty()) line = line.arg(QString::fromLocal8Bit(b.c_str()));
-  return line.toLocal8Bit().toStdString();
-}
-
 }  // namespace
 
 std::string UnreachableDisplay() {
@@ -103,12 +98,17 @@ std::string UnreachableDisplay() {
   const std::string x = Env("DISPLAY");
   const std::string wayland = Env("WAYLAND_DISPLAY");
   if (x.empty() && wayland.empty())
-    return Tr("cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+    return StartupText(QT_TRANSLATE_NOOP(
+        "bitcalc", "cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set"));
   if ((!wayland.empty() && WaylandCompositorAnswers(wayland)) || (!x.empty() && XServerAnswers(x)))
     return {};
-  if (wayland.empty()) return Tr("cannot open display '%1'", x);
-  if (x.empty()) return Tr("cannot open Wayland display '%1'", wayland);
-  return Tr("cannot open display '%1', nor Wayland display '%2'", x, wayland);
+  if (wayland.empty())
+    return StartupText(QT_TRANSLATE_NOOP("bitcalc", "cannot open display '%1'"), {x});
+  if (x.empty())
+    return StartupText(QT_TRANSLATE_NOOP("bitcalc", "cannot open Wayland display '%1'"), {wayland});
+  return StartupText(
+      QT_TRANSLATE_NOOP("bitcalc", "cannot open display '%1', nor Wayland display '%2'"),
+      {x, wayland});
 }
 
 bool XDisplayAnswers() {

@@ -12,6 +12,7 @@
 #include "framework/runtime/application.h"
 #include "framework/runtime/platform_setup.h"
 #include "main_window/form1.h"
+#include "main_window/language.h"
 
 namespace bitcalc::app {
 
@@ -48,6 +49,7 @@ int RunWindow(char** argv, const TOptions& options) {
   int qtArgc = 1;
   QApplication qtApp(qtArgc, argv);
   framework::FinishQtSetup();
+  const main_window::TTranslation translation(main_window::SessionLanguage());
   framework::TApplication application;
   application.Initialize();
   auto form = std::make_unique<main_window::TForm1>(&application);

@@ -96,7 +96,7 @@ TRowCharacters AddSliceReadouts(TNBoolProc& store, std::uint8_t row, const TSlic
 
 }  // namespace
 
-TEvaluation Evaluate(TNBoolProc& store, int position) {
+TEvaluation Evaluate(TNBoolProc& store, int position, std::string_view signedPrefix) {
   TEvaluation evaluation;
   TCaptionWriter out(evaluation.Captions);
 
@@ -110,7 +110,7 @@ TEvaluation Evaluate(TNBoolProc& store, int position) {
   out.Add("Label24", CharacterText(bHigh));
 
   const std::uint16_t valueA = store.RowToWord(RowA);
-  out.Add("Label27", SignedText(valueA));
+  out.Add("Label27", SignedText(valueA, signedPrefix));
 
   const std::uint16_t valueB = store.RowToWord(RowB);
   evaluation.Result = ApplyOperation(OperationAtPosition(position), valueA, valueB);

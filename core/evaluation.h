@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/n_bool_proc.h"
+#include "core/readout_text.h"
 
 namespace bitcalc::core {
 
@@ -51,6 +52,10 @@ struct TEvaluation {
 //   for (const TCaption& c : e.BeforeLeds()) <control c.Target>.SetCaption(c.Text);
 //   VecToLed();   // BitLED(i+1).SetChecked(e.Leds[i])
 //   for (const TCaption& c : e.AfterLeds()) <control c.Target>.SetCaption(c.Text);
-TEvaluation Evaluate(TNBoolProc& store, int position);
+//
+// `signedPrefix` opens the signed readout of A (`Label27`); the window gives
+// it in the user's language.
+TEvaluation Evaluate(TNBoolProc& store, int position,
+                     std::string_view signedPrefix = kSignedPrefix);
 
 }  // namespace bitcalc::core

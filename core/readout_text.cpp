@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ namespace {
 // Large enough for the longest readout: `RowToDecHex` pads to at most 255
 // digits.
 using TTextBuffer = std::array<char, 320>;
+
+// Room left for the signed readout's words: "-32768d " takes at most eight.
+constexpr std::size_t kMaxPrefix = std::tuple_size_v<TTextBuffer> - 8;
 
 char* PutLiteral(char* out, std::string_view text) {
   return std::copy(text.begin(), text.end(), out);
@@ -54,9 +58,11 @@ std::string DecHexText(std::uint16_t value, std::uint8_t digits) {
   return ToText(buffer, out);
 }
 
-std::string SignedText(std::uint16_t value) {
+std::string SignedText(std::uint16_t value, std::string_view prefix) {
+  // A prefix too long for the buffer keeps the number whole and loses its end.
+  prefix = prefix.substr(0, kMaxPrefix);
   TTextBuffer buffer;
-  char* out = PutLiteral(buffer.data(), "liczba ze znakiem: ");
+  char* out = PutLiteral(buffer.data(), prefix);
   out = PutDecimal(out, static_cast<std::int16_t>(value));
   out = PutLiteral(out, "d ");
   return ToText(buffer, out);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace bitcalc::core {
 
@@ -13,9 +14,13 @@ namespace bitcalc::core {
 // `digits` digits; a larger value is never cut to fit.
 std::string DecHexText(std::uint16_t value, std::uint8_t digits);
 
-// "liczba ze znakiem: <signed decimal>d " with the value read as 16-bit two's
-// complement, e.g. 65535 gives "liczba ze znakiem: -1d ".
-std::string SignedText(std::uint16_t value);
+// The signed readout's words as the layout stores them; the window passes its
+// own when it shows another language.
+inline constexpr std::string_view kSignedPrefix = "liczba ze znakiem: ";
+
+// "<prefix><signed decimal>d " with the value read as 16-bit two's complement,
+// e.g. 65535 gives "liczba ze znakiem: -1d ".
+std::string SignedText(std::uint16_t value, std::string_view prefix = kSignedPrefix);
 
 // "<decimal>d", no space: "65535d".
 std::string ResultDecimalText(std::uint16_t value);

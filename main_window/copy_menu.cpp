@@ -22,10 +22,6 @@ namespace bitcalc::main_window {
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("CopyMenu", text);
-}
-
 QString Utf8(const std::string& text) {
   return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -110,9 +106,10 @@ QMenu* TCopyMenu::BuildMenu(TCopiedValue value) {
   // Parented to the window, so that a Wayland compositor places it there.
   auto* menu = new QMenu(form_);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->setAccessibleName(value == TCopiedValue::Result ? Tr("Copy the result")
-                          : value == TCopiedValue::A    ? Tr("Copy A")
-                                                        : Tr("Copy B"));
+  menu->setAccessibleName(
+      value == TCopiedValue::Result ? QCoreApplication::translate("CopyMenu", "Copy the result")
+      : value == TCopiedValue::A    ? QCoreApplication::translate("CopyMenu", "Copy A")
+                                    : QCoreApplication::translate("CopyMenu", "Copy B"));
   const std::uint16_t v = ValueOf(value);
   const auto entry = [menu, v](const QString& label, core::TValueForm form) {
     const QString copied = Utf8(core::ValueText(v, form));
@@ -121,11 +118,11 @@ QMenu* TCopyMenu::BuildMenu(TCopiedValue value) {
       QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
     });
   };
-  const QString copy = Tr("Copy %1");
+  const QString copy = QCoreApplication::translate("CopyMenu", "Copy %1");
   entry(copy.arg(Utf8(core::ValueText(v, core::TValueForm::Decimal))), core::TValueForm::Decimal);
   entry(copy.arg(Utf8(core::ValueText(v, core::TValueForm::Hex))), core::TValueForm::Hex);
   entry(copy.arg(Utf8(core::BinaryNibblesText(v))), core::TValueForm::Binary);
-  entry(Tr("Copy character"), core::TValueForm::Character);
+  entry(QCoreApplication::translate("CopyMenu", "Copy character"), core::TValueForm::Character);
   // Only A is shown signed; the entry appears where it differs from decimal.
   if (value == TCopiedValue::A && v >= 0x8000)
     entry(copy.arg(Utf8(core::ValueText(v, core::TValueForm::Signed))), core::TValueForm::Signed);

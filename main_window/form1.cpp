@@ -1,14 +1,18 @@
 #include "main_window/form1.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QtGlobal>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "core/evaluation.h"
 #include "core/n_bool_proc.h"
+#include "core/readout_text.h"
 #include "framework/runtime/timer.h"
 #include "framework/standard/button.h"
 #include "framework/standard/label.h"
@@ -37,8 +41,13 @@ std::string Numbered(const char* name, int k) {
   return name + std::to_string(k);
 }
 
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
+// The signed readout's words, which the layout stores in Polish.
+constexpr const char* kSignedWords = QT_TRANSLATE_NOOP("Readouts", "liczba ze znakiem: ");
+static_assert(std::string_view(kSignedWords) == core::kSignedPrefix);
+
+// What a screen reader calls a control, in the user's language.
+QString Spoken(const char* text) {
+  return QCoreApplication::translate("Window", text);
 }
 
 // Gives control a font of its own; the window's font is inherited as it is.
@@ -56,7 +65,9 @@ T* Place(TForm1* form, const std::string& name, const TRect& bounds) {
 
 }  // namespace
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) {
+TForm1::TForm1(TComponent* owner)
+    : TForm(owner),
+      signed_prefix_(ToCp1250(QCoreApplication::translate("Readouts", kSignedWords))) {
   BeginLoading();
   SetName("Form1");
   SetCaption("BitCalc");
@@ -94,7 +105,9 @@ void TForm1::CreateGraphicComponents() {
           auto* s = Place<TBitToggleSwitch>(this, Numbered("BitToggleSwitch", k),
                                             {left, row.Top, left + 17, row.Top + 33});
           ApplyStoredSwitchSettings(*s, (row.FirstBit + 7) - (k - row.First));
-          s->setAccessibleName(QString("%1 bit %2").arg(k <= 16 ? 'A' : 'B').arg(bit));
+          s->setAccessibleName((k <= 16 ? QCoreApplication::translate("Window", "A bit %1")
+                                        : QCoreApplication::translate("Window", "B bit %1"))
+                                   .arg(bit));
           s->SetParent(this);
           BitToggleSwitch[k - 1] = s;
           break;
@@ -116,7 +129,7 @@ void TForm1::CreateGraphicComponents() {
           auto* led =
               Place<TBitLED>(this, Numbered("BitLED", k), {left, kLedTop, left + 25, kLedTop + 33});
           ApplyStoredLedSettings(*led, 7 - (k - 1) % 8);
-          led->setAccessibleName(QString("Result bit %1").arg(k - 1));
+          led->setAccessibleName(QCoreApplication::translate("Window", "Result bit %1").arg(k - 1));
           led->SetParent(this);
           BitLED[k - 1] = led;
           break;
@@ -148,7 +161,7 @@ void TForm1::CreateWindowedComponents() {
     e->SetMaxLength(spec.MaxLength);
     e->SetColor(spec.Color);
     e->SetTabOrder(spec.TabOrder);
-    e->setAccessibleName(Latin1(spec.AccessibleName));
+    e->setAccessibleName(Spoken(spec.AccessibleName));
     e->Editor()->setAccessibleName(e->accessibleName());  // the part that takes the focus
     e->SetParent(this);
     (spec.Number == 1   ? NumSpinEdit1
@@ -160,7 +173,7 @@ void TForm1::CreateWindowedComponents() {
   StyledTrackBar1 = Place<TStyledTrackBar>(this, "StyledTrackBar1", kTrackBarBounds);
   ApplyStoredTrackBarSettings(*StyledTrackBar1);
   StyledTrackBar1->SetTabOrder(kTrackBarTabOrder);
-  StyledTrackBar1->setAccessibleName(Latin1(kTrackBarAccessibleName));
+  StyledTrackBar1->setAccessibleName(QCoreApplication::translate("Window", "Operation"));
   StyledTrackBar1->SetParent(this);
 
   for (int k = 1; k <= int(kButtons.size()); ++k) {
@@ -168,7 +181,7 @@ void TForm1::CreateWindowedComponents() {
     auto* b = Place<TButton>(this, Numbered("Button", k), spec.Bounds);
     SetOwnFont(b, *spec.Font);
     b->SetCaption(std::string(spec.Caption));
-    b->setAccessibleName(Latin1(spec.AccessibleName));
+    b->setAccessibleName(Spoken(spec.AccessibleName));
     b->Widget()->setAccessibleName(b->accessibleName());  // the part that takes the focus
     b->SetTabOrder(spec.TabOrder);
     b->SetParent(this);
@@ -182,7 +195,7 @@ void TForm1::CreateWindowedComponents() {
                                               {spec.Left, spec.Top, spec.Left + 9, spec.Top + 27});
     ApplyStoredSelectorSettings(*s);
     s->SetTabOrder(spec.TabOrder);
-    s->setAccessibleName(Latin1(spec.AccessibleName));
+    s->setAccessibleName(Spoken(spec.AccessibleName));
     s->SetParent(this);
     *selectors[k - 1] = s;
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "framework/runtime/form.h"
 
@@ -128,6 +129,8 @@ class TForm1 : public framework::TForm {
   // The readout each caption of an evaluation goes to, in the evaluation's
   // order; resolved by name once, when the window is built.
   std::array<framework::TControl*, 20> caption_targets_{};
+  // How the signed readout of A begins, in the user's language (8-bit).
+  std::string signed_prefix_;
   int evaluations_ = 0;
 };
 

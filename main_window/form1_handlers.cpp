@@ -55,7 +55,7 @@ void TForm1::SwToBvec() {
 
 void TForm1::policz() {
   ++evaluations_;
-  const TEvaluation e = Evaluate(BoolStore, StyledTrackBar1->Position());
+  const TEvaluation e = Evaluate(BoolStore, StyledTrackBar1->Position(), signed_prefix_);
   std::size_t i = 0;
   for (const TCaption& c : e.BeforeLeds()) caption_targets_[i++]->SetCaption(c.Text);
   VecToLed();

@@ -1,5 +1,7 @@
 #include "main_window/layout_tables.h"
 
+#include <QtGlobal>
+
 namespace bitcalc::main_window {
 
 using enum TPiece;
@@ -87,33 +89,41 @@ const std::array<TGradientSpec, 12> kGradientLabels{{
 
 // clang-format off
 const std::array<TFieldSpec, 4> kFields{{
-    {1, {368, 98, 465, 128}, false, true, 3, clWindow, &kArial19Bold, 2, "B decimal"},
-    {2, {472, 98, 553, 128}, true, true, 2, clWindow, &kArial19BoldBlue, 3, "B hexadecimal"},
-    {4, {368, 10, 465, 40}, false, false, 0, kOperandAFieldColor, &kArial19Bold, 0, "A decimal"},
+    {1, {368, 98, 465, 128}, false, true, 3, clWindow, &kArial19Bold, 2, QT_TRANSLATE_NOOP("Window", "B decimal")},
+    {2, {472, 98, 553, 128}, true, true, 2, clWindow, &kArial19BoldBlue, 3, QT_TRANSLATE_NOOP("Window", "B hexadecimal")},
+    {4, {368, 10, 465, 40}, false, false, 0, kOperandAFieldColor, &kArial19Bold, 0, QT_TRANSLATE_NOOP("Window", "A decimal")},
     {5, {472, 10, 553, 40}, true, true, 0, kOperandAFieldColor, &kArial19BoldBlue, 1,
-     "A hexadecimal"},
+     QT_TRANSLATE_NOOP("Window", "A hexadecimal")},
 }};
 // clang-format on
 
 const std::array<TButtonSpec, 11> kButtons{{
-    {{312, 8, 337, 25}, "<<", &kSans13Bold, 6, "Rotate A left"},
-    {{312, 24, 337, 41}, ">>", &kSans13Bold, 7, "Rotate A right"},
-    {{312, 96, 337, 113}, "<<", &kSans13Bold, 8, "Rotate B left"},
-    {{312, 112, 337, 129}, ">>", &kSans13Bold, 9, "Rotate B right"},
-    {{336, 8, 361, 25}, "not", &kWindowFont, 10, "Invert A"},
-    {{336, 24, 361, 41}, "res", &kWindowFont, 11, "Reset A"},
-    {{336, 96, 361, 113}, "not", &kWindowFont, 12, "Invert B"},
-    {{336, 112, 361, 129}, "res", &kWindowFont, 13, "Reset B"},
-    {{232, 55, 249, 71}, "<>", &kWindowFont, 14, "Swap the nibbles of A's low byte"},
-    {{96, 55, 113, 71}, "<>", &kWindowFont, 15, "Swap the nibbles of A's high byte"},
-    {{160, 71, 185, 87}, "<>", &kWindowFont, 17, "Swap A's bytes"},
+    {{312, 8, 337, 25}, "<<", &kSans13Bold, 6, QT_TRANSLATE_NOOP("Window", "Rotate A left")},
+    {{312, 24, 337, 41}, ">>", &kSans13Bold, 7, QT_TRANSLATE_NOOP("Window", "Rotate A right")},
+    {{312, 96, 337, 113}, "<<", &kSans13Bold, 8, QT_TRANSLATE_NOOP("Window", "Rotate B left")},
+    {{312, 112, 337, 129}, ">>", &kSans13Bold, 9, QT_TRANSLATE_NOOP("Window", "Rotate B right")},
+    {{336, 8, 361, 25}, "not", &kWindowFont, 10, QT_TRANSLATE_NOOP("Window", "Invert A")},
+    {{336, 24, 361, 41}, "res", &kWindowFont, 11, QT_TRANSLATE_NOOP("Window", "Reset A")},
+    {{336, 96, 361, 113}, "not", &kWindowFont, 12, QT_TRANSLATE_NOOP("Window", "Invert B")},
+    {{336, 112, 361, 129}, "res", &kWindowFont, 13, QT_TRANSLATE_NOOP("Window", "Reset B")},
+    {{232, 55, 249, 71},
+     "<>",
+     &kWindowFont,
+     14,
+     QT_TRANSLATE_NOOP("Window", "Swap the nibbles of A's low byte")},
+    {{96, 55, 113, 71},
+     "<>",
+     &kWindowFont,
+     15,
+     QT_TRANSLATE_NOOP("Window", "Swap the nibbles of A's high byte")},
+    {{160, 71, 185, 87}, "<>", &kWindowFont, 17, QT_TRANSLATE_NOOP("Window", "Swap A's bytes")},
 }};
 
 const std::array<TSelectorSpec, 4> kSelectors{{
-    {624, 10, 18, "A low byte character"},
-    {584, 10, 19, "A high byte character"},
-    {624, 98, 21, "B low byte character"},
-    {584, 98, 20, "B high byte character"},
+    {624, 10, 18, QT_TRANSLATE_NOOP("Window", "A low byte character")},
+    {584, 10, 19, QT_TRANSLATE_NOOP("Window", "A high byte character")},
+    {624, 98, 21, QT_TRANSLATE_NOOP("Window", "B low byte character")},
+    {584, 98, 20, QT_TRANSLATE_NOOP("Window", "B high byte character")},
 }};
 
 }  // namespace bitcalc::main_window

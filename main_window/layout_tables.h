@@ -107,7 +107,7 @@ struct TFieldSpec {
   TColor Color;
   const TFontSpec* Font;
   int TabOrder;
-  std::string_view AccessibleName;
+  const char* AccessibleName;  // English; the window translates it
 };
 inline constexpr TColor kOperandAFieldColor = 8454143;  // RGB 255, 255, 128
 extern const std::array<TFieldSpec, 4> kFields;
@@ -118,7 +118,7 @@ struct TButtonSpec {
   std::string_view Caption;
   const TFontSpec* Font;
   int TabOrder;
-  std::string_view AccessibleName;  // what the button does, for a screen reader
+  const char* AccessibleName;  // what the button does, for a screen reader, in English
 };
 extern const std::array<TButtonSpec, 11> kButtons;
 
@@ -127,13 +127,12 @@ struct TSelectorSpec {
   int Left;
   int Top;
   int TabOrder;
-  std::string_view AccessibleName;
+  const char* AccessibleName;  // English; the window translates it
 };
 extern const std::array<TSelectorSpec, 4> kSelectors;
 
 inline constexpr framework::TRect kTrackBarBounds{8, 156, 57, 289};
 inline constexpr int kTrackBarTabOrder = 4;
-inline constexpr std::string_view kTrackBarAccessibleName = "Operation";
 // The label naming the operation at each track-bar position: Label20 (A DIV
 // B) at 0 up to Label5 (NOT A) at 7.
 inline constexpr std::array<int, 8> kOperationLabels{20, 19, 10, 11, 9, 7, 6, 5};

@@ -1,5 +1,5 @@
 #include <QCoreApplication>
-#include <QStringView>
+#include <QtGlobal>
 #include <array>
 #include <string>
 
@@ -21,16 +21,21 @@ using namespace bitcalc::widgets;
 
 namespace {
 
-std::string Cp1250(const char16_t* text) {
-  return ToCp1250(QStringView(text));
+// The status area's words in the user's language, as the 8-bit captions the
+// panels and hints keep. Names of products and firms and the web address are
+// not marked for translation, so they come back as stored.
+std::string Translated(const char* text) {
+  return ToCp1250(QCoreApplication::translate("StatusArea", text));
 }
 
 // The rich texts the first panel cycles through, every five seconds.
-constexpr std::array<const char16_t*, 3> kStatusTexts{
-    u"<font color=\"clwhite\"><b>Rodazu</b> system sterowania i pomiarów dla amatorów i "
-    u"profesjonalistów",
-    u"<b>Revove OEE</b> system monitorowania pracy maszyn",
-    u"<b>CMMS Varedov</b> oprogramowanie dla służb utrzymania ruchu",
+constexpr std::array<const char*, 3> kStatusTexts{
+    QT_TRANSLATE_NOOP("StatusArea",
+                      "<font color=\"clwhite\"><b>Rodazu</b> system sterowania i pomiarów dla "
+                      "amatorów i profesjonalistów"),
+    QT_TRANSLATE_NOOP("StatusArea", "<b>Revove OEE</b> system monitorowania pracy maszyn"),
+    QT_TRANSLATE_NOOP("StatusArea",
+                      "<b>CMMS Varedov</b> oprogramowanie dla służb utrzymania ruchu"),
 };
 
 struct TAppearanceSpec {
@@ -62,9 +67,9 @@ void ApplyAppearance(TGlossBackground& g, const TAppearanceSpec& spec, TColor te
 struct TPanelSpec {
   int Width;
   TStyledPanelAppearanceStyle Appearance;
-  const char16_t* Text;
-  const char16_t* HintTitle;  // nullptr: no styled hint
-  std::array<const char16_t*, 4> Notes;
+  const char* Text;
+  const char* HintTitle;  // nullptr: no styled hint
+  std::array<const char*, 4> Notes;
   const char* Picture;
   bool ShowHelp;
 };
@@ -72,25 +77,31 @@ struct TPanelSpec {
 const std::array<TPanelSpec, 3> kPanels{{
     {460,
      psDark,
-     u"<b>Rodazu</b> system sterowania i pomiarów dla amatorów i profesjonalistów",
+     QT_TRANSLATE_NOOP(
+         "StatusArea",
+         "<b>Rodazu</b> system sterowania i pomiarów dla amatorów i profesjonalistów"),
      nullptr,
      {},
      nullptr,
      false},
     {65,
      psLight,
-     u"<b>Gratis</b>",
-     u"Oprogramowanie bezpłatne",
-     {u"Kalkulator liczb 16-bitowych", u"Do użytku prywatnego i firmowego",
-      u"Bez rejestracji i bez reklam", u"Niczego nie zapisuje na dysku"},
+     QT_TRANSLATE_NOOP("StatusArea", "<b>Gratis</b>"),
+     QT_TRANSLATE_NOOP("StatusArea", "Oprogramowanie bezpłatne"),
+     {QT_TRANSLATE_NOOP("StatusArea", "Kalkulator liczb 16-bitowych"),
+      QT_TRANSLATE_NOOP("StatusArea", "Do użytku prywatnego i firmowego"),
+      QT_TRANSLATE_NOOP("StatusArea", "Bez rejestracji i bez reklam"),
+      QT_TRANSLATE_NOOP("StatusArea", "Niczego nie zapisuje na dysku")},
      "hint_freeware.bmp",
      false},
     {100,
      psLight,
-     u" <a href=\"https://bitcalc.example.org/\">bitcalc.example.org</a>",
-     u"PPHU Zavarer ",
-     {u"Oprogramowanie dla przemysłu", u"Systemy sterowania, oprogramowanie PLC",
-      u"Systemy kontroli i wspomagania produkcji", u"Oprogramowanie na zamówienie"},
+     " <a href=\"https://bitcalc.example.org/\">bitcalc.example.org</a>",
+     "PPHU Zavarer ",
+     {QT_TRANSLATE_NOOP("StatusArea", "Oprogramowanie dla przemysłu"),
+      QT_TRANSLATE_NOOP("StatusArea", "Systemy sterowania, oprogramowanie PLC"),
+      QT_TRANSLATE_NOOP("StatusArea", "Systemy kontroli i wspomagania produkcji"),
+      QT_TRANSLATE_NOOP("StatusArea", "Oprogramowanie na zamówienie")},
      "hint_maker.bmp",
      true},
 }};
@@ -126,11 +137,11 @@ void TForm1::CreateStatusArea() {
     panel.SetAppearanceStyle(spec.Appearance);
     panel.SetDateFormat("yyyy-MM-dd");
     panel.SetTimeFormat("hh:mm:ss");
-    panel.SetText(Cp1250(spec.Text));
+    panel.SetText(Translated(spec.Text));
     if (!spec.HintTitle) continue;
     TStyledHintInfo& hint = panel.OfficeHint();
-    hint.Title = Cp1250(spec.HintTitle);
-    for (const char16_t* line : spec.Notes) hint.Notes.push_back(Cp1250(line));
+    hint.Title = Translated(spec.HintTitle);
+    for (const char* line : spec.Notes) hint.Notes.push_back(Translated(line));
     hint.Picture.LoadFromBytes(resources::ResourceFile(spec.Picture));
     hint.ShowHelp = spec.ShowHelp;
   }
@@ -142,7 +153,7 @@ void TForm1::CreateStatusArea() {
   StyledOfficeHint1->SetHintColor(RGB(225, 226, 236));
   StyledOfficeHint1->SetHintColorTo(RGB(152, 150, 179));
   StyledOfficeHint1->SetHintWidth(240);
-  StyledOfficeHint1->SetHintHelpText("Zapraszamy");
+  StyledOfficeHint1->SetHintHelpText(Translated(QT_TRANSLATE_NOOP("StatusArea", "Zapraszamy")));
   StyledOfficeHint1->SetHintHelpLineColor(RGB(124, 124, 148));
 
   AppProperties1 = new TAppProperties(this);
@@ -157,7 +168,7 @@ void TForm1::CreateStatusArea() {
 void TForm1::Timer1Timer(TObject*) {
   StatusRotation = StatusRotation + 1;
   if (StatusRotation > 3) StatusRotation = 1;
-  ad1->Panels()[0].SetText(Cp1250(kStatusTexts[StatusRotation - 1]));
+  ad1->Panels()[0].SetText(Translated(kStatusTexts[StatusRotation - 1]));
 }
 
 }  // namespace bitcalc::main_window

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config python3 ccache
-  qt6-base-dev libfontconfig-dev
+  qt6-base-dev libfontconfig-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
   xvfb xauth x11-utils imagemagick xdotool xclip

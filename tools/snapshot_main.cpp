@@ -8,6 +8,7 @@
 #include "main_window/form1.h"
 #include "app/qt_messages.h"
 #include "app/snapshot.h"
+#include "main_window/language.h"
 #include "widgets/entry/num_spin_edit.h"
 #include "widgets/trackbar/styled_track_bar.h"
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
   framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
   framework::FinishQtSetup();
+  const main_window::TTranslation translation(main_window::SessionLanguage());
   framework::TApplication application;
   main_window::TForm1 form(&application);
   form.NumSpinEdit4->SetValue(values[0]);

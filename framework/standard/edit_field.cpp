@@ -103,17 +103,26 @@ void TEditField::contextMenuEvent(QContextMenuEvent* event) {
   const bool writable = !isReadOnly();
   const bool selected = hasSelectedText();
   TCustomEdit* edit = edit_;
-  menu->addAction(tr("&Undo"), this, [edit] { edit->Undo(); })
+  // The entries are filed under this class's name: tr() would look them up
+  // under QLineEdit's, since the class has no meta-object of its own.
+  menu->addAction(QCoreApplication::translate("TEditField", "&Undo"), this,
+                  [edit] { edit->Undo(); })
       ->setEnabled(writable && isUndoAvailable());
   menu->addSeparator();
-  menu->addAction(tr("Cu&t"), this, [edit] { edit->CutToClipboard(); })
+  menu->addAction(QCoreApplication::translate("TEditField", "Cu&t"), this,
+                  [edit] { edit->CutToClipboard(); })
       ->setEnabled(writable && selected);
-  menu->addAction(tr("&Copy"), this, [edit] { edit->CopyToClipboard(); })->setEnabled(selected);
-  menu->addAction(tr("&Paste"), this, [edit] { edit->PasteFromClipboard(); })
+  menu->addAction(QCoreApplication::translate("TEditField", "&Copy"), this,
+                  [edit] { edit->CopyToClipboard(); })
+      ->setEnabled(selected);
+  menu->addAction(QCoreApplication::translate("TEditField", "&Paste"), this,
+                  [edit] { edit->PasteFromClipboard(); })
       ->setEnabled(writable && !QApplication::clipboard()->text().isEmpty());
-  menu->addAction(tr("&Delete"), this, [this] { del(); })->setEnabled(writable && selected);
+  menu->addAction(QCoreApplication::translate("TEditField", "&Delete"), this, [this] { del(); })
+      ->setEnabled(writable && selected);
   menu->addSeparator();
-  menu->addAction(tr("Select &All"), this, [edit] { edit->SelectAll(); })
+  menu->addAction(QCoreApplication::translate("TEditField", "Select &All"), this,
+                  [edit] { edit->SelectAll(); })
       ->setEnabled(!text().isEmpty());
   menu->popup(event->globalPos());
   event->accept();

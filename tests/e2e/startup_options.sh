@@ -13,7 +13,9 @@ hint="Try 'bitcalc --help'"$'\n'
 failures=0
 
 # Whether FILE's whole content matches the pattern; an empty one wants nothing.
-matches() { if [ -z "$1" ]; then [ ! -s "$2" ]; else grep -Eqz "^$1\$" "$2"; fi; }
+# Perl syntax, since grep takes a newline in any other pattern for the end of
+# one pattern and the start of the next, and an empty one matches anything.
+matches() { if [ -z "$1" ]; then [ ! -s "$2" ]; else grep -Pqz "(?s)\\A${1//$'\n'/\\n}\\z" "$2"; fi; }
 
 # check NAME STATUS STDOUT-PATTERN STDERR-PATTERN -- ENV... PROGRAM ARGS...
 check() {
@@ -28,6 +30,8 @@ check() {
 }
 
 check help 0 'Usage: bitcalc .*--snapshot FILE.*--help.*--version.*' '' -- "$program" --help
+check "help in Polish" 0 'Użycie: bitcalc \[--snapshot PLIK\].*skopiować jego wartość\.'$'\n' '' \
+  -- -u LANGUAGE -u LC_MESSAGES LC_ALL=pl_PL.UTF-8 "$program" --help
 check version 0 "bitcalc ${version//./\\.}"$'\n' '' -- "$program" --version
 check "help beside a display" 0 'Usage: bitcalc .*' '' -- DISPLAY=":$free" "$program" --help
 check "unknown option" 2 '' "bitcalc: unknown option '--colour'"$'\n'"$hint" -- "$program" --colour
