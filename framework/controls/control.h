@@ -54,8 +54,11 @@ class TControl : public QWidget, public TComponent {
   int ClientHeight() const { return ClientRect().Height(); }
 
   // The Visible property; the control shows when it and all its parents do.
+  // SetVisible is named like every other property setter, not after
+  // QWidget::setVisible, which it deliberately does not override: the property
+  // is the control's own state, and it calls the widget's when it changes.
   bool Visible() const { return visible_; }
-  void SetVisible(bool v);
+  void SetVisible(bool v);  // NOLINT(bugprone-virtual-near-miss)
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
