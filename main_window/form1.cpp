@@ -14,6 +14,7 @@
 #include "framework/standard/label.h"
 #include "framework/standard/shape.h"
 #include "framework/text/text.h"
+#include "main_window/copy_menu.h"
 #include "main_window/layout_tables.h"
 #include "main_window/stored_settings.h"
 #include "resources/program_icon.h"
@@ -68,6 +69,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   CreateStatusArea();
   BindEvents();
   ResolveCaptionTargets();
+  new TCopyMenu(this);  // the window owns it
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
   FinishCreation();
 }

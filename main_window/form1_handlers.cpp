@@ -3,6 +3,7 @@
 
 #include "core/evaluation.h"
 #include "core/n_bool_proc.h"
+#include "core/row_operations.h"
 #include "main_window/form1.h"
 #include "widgets/bits/bit_led.h"
 #include "widgets/bits/bit_toggle_switch.h"
@@ -29,31 +30,6 @@ std::uint16_t LowWord(TSpinValue value) {
 // 17-24, the high byte's 25-32.
 int SwitchOfB(int bit) {
   return bit < 8 ? 17 + bit : 25 + (bit - 8);
-}
-
-// Copies cells of one row onto another, lowest first.
-void CopyCells(std::uint8_t toRow, int to, std::uint8_t fromRow, int from, int count) {
-  for (int k = 0; k < count; ++k)
-    BoolStore.Cells[toRow][to + k] = BoolStore.Cells[fromRow][from + k];
-}
-
-// Exchanges cells lo..lo+n-1 and hi..hi+n-1 of A through the transfer row.
-void SwapHalvesOfA(int lo, int hi, int n) {
-  BoolStore.ClearRow(RowTransfer);
-  CopyCells(RowTransfer, 0, RowA, lo, n);
-  CopyCells(RowA, lo, RowA, hi, n);
-  CopyCells(RowA, hi, RowTransfer, 0, n);
-}
-
-void InvertRow(std::uint8_t row) {
-  for (auto& cell : BoolStore.Cells[row]) cell ^= 1;
-}
-
-// Loads a picked character into eight cells of a row through the transfer row.
-void LoadCharacter(std::uint8_t row, int firstCell, std::uint8_t code) {
-  BoolStore.ClearRow(RowTransfer);
-  BoolStore.SetRowFromByte(RowTransfer, code);
-  CopyCells(row, firstCell, RowTransfer, 0, 8);
 }
 
 }  // namespace
@@ -119,36 +95,29 @@ void TForm1::BitToggleSwitch17Click(TObject*) {
 // Each field stores its value in the operand's row, mirrors it into its twin
 // (whose own handler runs nested if the twin's text changes), then brings the
 // switches and readouts into step. An emptied field changes nothing.
-void TForm1::NumSpinEdit4Change(TObject*) {
-  if (NumSpinEdit4->Text().empty()) return;
-  BoolStore.SetRowFromWord(RowA, LowWord(NumSpinEdit4->Value()));
-  NumSpinEdit5->SetValue(NumSpinEdit4->Value());
-  AvecToSw();
+void TForm1::MirrorField(TNumSpinEdit* field, TNumSpinEdit* twin, std::uint8_t row,
+                         void (TForm1::*rowToSwitches)()) {
+  if (field->Text().empty()) return;
+  BoolStore.SetRowFromWord(row, LowWord(field->Value()));
+  twin->SetValue(field->Value());
+  (this->*rowToSwitches)();
   policz();
+}
+
+void TForm1::NumSpinEdit4Change(TObject*) {
+  MirrorField(NumSpinEdit4, NumSpinEdit5, RowA, &TForm1::AvecToSw);
 }
 
 void TForm1::NumSpinEdit5Change(TObject*) {
-  if (NumSpinEdit5->Text().empty()) return;
-  BoolStore.SetRowFromWord(RowA, LowWord(NumSpinEdit5->Value()));
-  NumSpinEdit4->SetValue(NumSpinEdit5->Value());
-  AvecToSw();
-  policz();
+  MirrorField(NumSpinEdit5, NumSpinEdit4, RowA, &TForm1::AvecToSw);
 }
 
 void TForm1::NumSpinEdit1Change(TObject*) {
-  if (NumSpinEdit1->Text().empty()) return;
-  BoolStore.SetRowFromWord(RowB, LowWord(NumSpinEdit1->Value()));
-  NumSpinEdit2->SetValue(NumSpinEdit1->Value());
-  BvecToSw();
-  policz();
+  MirrorField(NumSpinEdit1, NumSpinEdit2, RowB, &TForm1::BvecToSw);
 }
 
 void TForm1::NumSpinEdit2Change(TObject*) {
-  if (NumSpinEdit2->Text().empty()) return;
-  BoolStore.SetRowFromWord(RowB, LowWord(NumSpinEdit2->Value()));
-  NumSpinEdit1->SetValue(NumSpinEdit2->Value());
-  BvecToSw();
-  policz();
+  MirrorField(NumSpinEdit2, NumSpinEdit1, RowB, &TForm1::BvecToSw);
 }
 
 void TForm1::Button1Click(TObject* sender) {
@@ -176,7 +145,7 @@ void TForm1::Button4Click(TObject* sender) {
 }
 
 void TForm1::Button5Click(TObject* sender) {
-  InvertRow(RowA);
+  InvertRow(BoolStore, RowA);
   AvecToSw();
   BitToggleSwitch1Click(sender);
 }
@@ -188,7 +157,7 @@ void TForm1::Button6Click(TObject* sender) {
 }
 
 void TForm1::Button7Click(TObject* sender) {
-  InvertRow(RowB);
+  InvertRow(BoolStore, RowB);
   BvecToSw();
   BitToggleSwitch17Click(sender);
 }
@@ -200,43 +169,43 @@ void TForm1::Button8Click(TObject* sender) {
 }
 
 void TForm1::Button9Click(TObject* sender) {
-  SwapHalvesOfA(0, 4, 4);
+  SwapHalves(BoolStore, RowA, 0, 4, 4);
   AvecToSw();
   BitToggleSwitch1Click(sender);
 }
 
 void TForm1::Button10Click(TObject* sender) {
-  SwapHalvesOfA(8, 12, 4);
+  SwapHalves(BoolStore, RowA, 8, 12, 4);
   AvecToSw();
   BitToggleSwitch1Click(sender);
 }
 
 void TForm1::Button11Click(TObject* sender) {
-  SwapHalvesOfA(0, 8, 8);
+  SwapHalves(BoolStore, RowA, 0, 8, 8);
   AvecToSw();
   BitToggleSwitch1Click(sender);
 }
 
 void TForm1::as1Select(TObject* sender) {
-  LoadCharacter(RowA, 0, as1->SelectedChar());
+  LoadCharacter(BoolStore, RowA, 0, as1->SelectedChar());
   AvecToSw();
   BitToggleSwitch1Click(sender);
 }
 
 void TForm1::as2Select(TObject* sender) {
-  LoadCharacter(RowA, 8, as2->SelectedChar());
+  LoadCharacter(BoolStore, RowA, 8, as2->SelectedChar());
   AvecToSw();
   BitToggleSwitch1Click(sender);
 }
 
 void TForm1::as3Select(TObject* sender) {
-  LoadCharacter(RowB, 0, as3->SelectedChar());
+  LoadCharacter(BoolStore, RowB, 0, as3->SelectedChar());
   BvecToSw();
   BitToggleSwitch17Click(sender);
 }
 
 void TForm1::as4Select(TObject* sender) {
-  LoadCharacter(RowB, 8, as4->SelectedChar());
+  LoadCharacter(BoolStore, RowB, 8, as4->SelectedChar());
   BvecToSw();
   BitToggleSwitch17Click(sender);
 }

@@ -38,21 +38,21 @@ struct TAppearanceSpec {
 
 void ApplyAppearance(TGlossBackground& g, const TAppearanceSpec& spec, TColor textColorHot) {
   g.SetBorderColor(clNone);
-  g.SetBorderColorHot(10079963);  // RGB 219, 206, 153
-  g.SetBorderColorDown(4548219);  // RGB 123, 102, 69
+  g.SetBorderColorHot(RGB(219, 206, 153));
+  g.SetBorderColorDown(RGB(123, 102, 69));
   g.SetColor(spec.Color);
   g.SetColorTo(spec.ColorTo);
-  g.SetColorHot(16515071);    // RGB 255, 255, 251
-  g.SetColorHotTo(12644607);  // RGB 255, 240, 192
-  g.SetColorDown(7845111);    // RGB 247, 180, 119
-  g.SetColorDownTo(4561657);  // RGB 249, 154, 69
+  g.SetColorHot(RGB(255, 255, 251));
+  g.SetColorHotTo(RGB(255, 240, 192));
+  g.SetColorDown(RGB(247, 180, 119));
+  g.SetColorDownTo(RGB(249, 154, 69));
   g.SetColorMirror(spec.ColorMirror);
   g.SetColorMirrorTo(spec.ColorMirrorTo);
-  g.SetColorMirrorHot(7067903);     // RGB 255, 216, 107
-  g.SetColorMirrorHotTo(10544892);  // RGB 252, 230, 160
-  g.SetColorMirrorDown(1671928);    // RGB 248, 130, 25
-  g.SetColorMirrorDownTo(241407);   // RGB 255, 174, 3
-  g.SetTextColor(6365193);          // RGB 9, 32, 97
+  g.SetColorMirrorHot(RGB(255, 216, 107));
+  g.SetColorMirrorHotTo(RGB(252, 230, 160));
+  g.SetColorMirrorDown(RGB(248, 130, 25));
+  g.SetColorMirrorDownTo(RGB(255, 174, 3));
+  g.SetTextColor(RGB(9, 32, 97));
   g.SetTextColorHot(textColorHot);
   g.SetTextColorDown(textColorHot);
   g.SetTextStyle(0);
@@ -100,11 +100,13 @@ void TForm1::CreateStatusArea() {
   StyledOfficeStatusBarOfficeStyler1 = new TStyledOfficeStatusBarOfficeStyler(this);
   StyledOfficeStatusBarOfficeStyler1->SetName("StyledOfficeStatusBarOfficeStyler1");
   StyledOfficeStatusBarOfficeStyler1->SetStyle(psOffice2007Luna);
-  StyledOfficeStatusBarOfficeStyler1->SetBorderColor(11566422);  // RGB 86, 125, 176
+  StyledOfficeStatusBarOfficeStyler1->SetBorderColor(RGB(86, 125, 176));
   ApplyAppearance(StyledOfficeStatusBarOfficeStyler1->PanelAppearanceLight(),
-                  {16377559, 16309447, 16109747, 16244941}, clBlack);
+                  {RGB(215, 230, 249), RGB(199, 220, 248), RGB(179, 208, 245), RGB(205, 224, 247)},
+                  clBlack);
   ApplyAppearance(StyledOfficeStatusBarOfficeStyler1->PanelAppearanceDark(),
-                  {16309445, 16103047, 15382160, 12752244}, 6365193);
+                  {RGB(197, 220, 248), RGB(135, 182, 245), RGB(144, 182, 234), RGB(116, 149, 194)},
+                  RGB(9, 32, 97));
 
   ad1 = new TStyledOfficeStatusBar(this);
   ad1->SetName("ad1");
@@ -135,11 +137,11 @@ void TForm1::CreateStatusArea() {
   StyledOfficeHint1 = new TStyledOfficeHint(this);
   StyledOfficeHint1->SetName("StyledOfficeHint1");
   AssignFont(StyledOfficeHint1->Font(), kTahoma8);
-  StyledOfficeHint1->SetHintColor(15524577);    // RGB 225, 226, 236
-  StyledOfficeHint1->SetHintColorTo(11769496);  // RGB 152, 150, 179
+  StyledOfficeHint1->SetHintColor(RGB(225, 226, 236));
+  StyledOfficeHint1->SetHintColorTo(RGB(152, 150, 179));
   StyledOfficeHint1->SetHintWidth(240);
   StyledOfficeHint1->SetHintHelpText("Zapraszamy");
-  StyledOfficeHint1->SetHintHelpLineColor(9731196);  // RGB 124, 124, 148
+  StyledOfficeHint1->SetHintHelpLineColor(RGB(124, 124, 148));
 
   AppProperties1 = new TAppProperties(this);
   AppProperties1->SetName("AppProperties1");

@@ -10,20 +10,20 @@ namespace {
 
 // The glossy colours the thumb and the step buttons share.
 void ApplyGlossColours(TTrackBarGlossPart& part) {
-  part.SetBorderColorHot(10079963);    // RGB 219, 206, 153
-  part.SetBorderColorDown(4548219);    // RGB 123, 102, 69
-  part.SetColor(15653832);             // RGB 200, 219, 238
-  part.SetColorTo(16178633);           // RGB 201, 221, 246
-  part.SetColorHot(15465983);          // RGB 255, 253, 235
-  part.SetColorHotTo(11332863);        // RGB 255, 236, 172
-  part.SetColorDown(7778289);          // RGB 241, 175, 118
-  part.SetColorDownTo(4296947);        // RGB 243, 144, 65
-  part.SetColorMirror(15586496);       // RGB 192, 212, 237
-  part.SetColorMirrorTo(16245200);     // RGB 208, 225, 247
-  part.SetColorMirrorHot(5888767);     // RGB 255, 218, 89
-  part.SetColorMirrorHotTo(10807807);  // RGB 255, 233, 164
-  part.SetColorMirrorDown(946929);     // RGB 241, 114, 14
-  part.SetColorMirrorDownTo(5021693);  // RGB 253, 159, 76
+  part.SetBorderColorHot(RGB(219, 206, 153));
+  part.SetBorderColorDown(RGB(123, 102, 69));
+  part.SetColor(RGB(200, 219, 238));
+  part.SetColorTo(RGB(201, 221, 246));
+  part.SetColorHot(RGB(255, 253, 235));
+  part.SetColorHotTo(RGB(255, 236, 172));
+  part.SetColorDown(RGB(241, 175, 118));
+  part.SetColorDownTo(RGB(243, 144, 65));
+  part.SetColorMirror(RGB(192, 212, 237));
+  part.SetColorMirrorTo(RGB(208, 225, 247));
+  part.SetColorMirrorHot(RGB(255, 218, 89));
+  part.SetColorMirrorHotTo(RGB(255, 233, 164));
+  part.SetColorMirrorDown(RGB(241, 114, 14));
+  part.SetColorMirrorDownTo(RGB(253, 159, 76));
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ void ApplyStoredTrackBarSettings(TStyledTrackBar& t) {
   slider.SetDirection(gdVerticalInOut);
   slider.SetColor(clWhite);
   slider.SetColorTo(clBlack);
-  slider.SetBorderColor(12752500);  // RGB 116, 150, 194
+  slider.SetBorderColor(RGB(116, 150, 194));
   slider.SetBorderColorDisabled(clBlack);
   slider.SetColorDisabled(clBlack);
   slider.SetColorDisabledTo(clBlack);
@@ -60,7 +60,7 @@ void ApplyStoredTrackBarSettings(TStyledTrackBar& t) {
   thumb.SetWidth(20);
   thumb.SetGradient(ggVertical);
   thumb.SetGradientMirror(ggRadial);
-  thumb.SetBorderColor(10317632);  // RGB 64, 111, 157
+  thumb.SetBorderColor(RGB(64, 111, 157));
   ApplyGlossColours(thumb);
   thumb.SetBorderColorDisabled(clBlack);
   thumb.SetColorDisabled(clBlack);
@@ -70,7 +70,7 @@ void ApplyStoredTrackBarSettings(TStyledTrackBar& t) {
 
   TTrackBarButtons& buttons = t.Buttons();
   buttons.SetGradientMirror(ggVertical);
-  buttons.SetBorderColor(9262895);  // RGB 47, 87, 141
+  buttons.SetBorderColor(RGB(47, 87, 141));
   ApplyGlossColours(buttons);
 
   TTrackBarTick& ticks = t.TickMark();

@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-liberation fonts-wine fonts-dejavu-core
-  xvfb xauth x11-utils imagemagick xdotool
-  desktop-file-utils appstream
+  xvfb xauth x11-utils imagemagick xdotool xclip
+  desktop-file-utils appstream man-db groff-base
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
   clang libclang-rt-14-dev valgrind
   clang-tidy clang-format gcovr

@@ -24,8 +24,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap dpkg-dev
 fi
 
-# Every package dpkg-shlibdeps derives from the binary must be declared, with
-# at least the version the binary's symbols need.
+# Every package dpkg-shlibdeps derives from the binaries must be declared, with
+# at least the version their symbols need.
 unpacked=$(mktemp -d)
 xserver=
 cleanup() {
@@ -37,7 +37,8 @@ trap cleanup EXIT
 dpkg-deb -x "$deb" "$unpacked/pkg"
 mkdir -p "$unpacked/debian"
 printf 'Source: bitcalc\n\nPackage: bitcalc\nArchitecture: any\n' >"$unpacked/debian/control"
-derived=$(cd "$unpacked" && dpkg-shlibdeps -O pkg/usr/bin/bitcalc 2>/dev/null | sed 's/^shlibs:Depends=//')
+derived=$(cd "$unpacked" && dpkg-shlibdeps -O pkg/usr/bin/bitcalc pkg/usr/bin/bc16 2>/dev/null |
+  sed 's/^shlibs:Depends=//')
 declared=$(dpkg-deb -f "$deb" Depends)
 names() { tr ',' '\n' | sed 's/(.*//; s/ //g' | grep -v '^$' | sort -u; }
 undeclared=$(comm -23 <(names <<<"$derived") <(names <<<"$declared"))

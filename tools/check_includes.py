@@ -11,13 +11,16 @@ Fails (exit 1) when
 The order below is the map of the source tree, lowest first. A layer may
 include itself and anything listed before it in its stack; `core` stands
 alone, and each widget family sees the framework and resources but not the
-other families. Tests and benchmarks may include anything.
+other families. `codepage` sits under everything and includes nothing of
+ours. The command-line calculator `bc16` uses the core and the code page
+only, and nothing uses it. Tests and benchmarks may include anything.
 """
 import pathlib
 import re
 import sys
 
 STACK = [
+    "codepage",
     "framework/values",
     "framework/text",
     "framework/raster",
@@ -28,11 +31,13 @@ STACK = [
     "resources",
     "widgets",
     "main_window",
-    "tools",
     "app",
+    "tools",
 ]
 # Layers above this point may use the calculator core.
 CORE_USERS = {"main_window", "tools", "app"}
+# Layers outside the stack, and all they may include besides themselves.
+STANDALONE = {"core": {"codepage"}, "bc16": {"core", "codepage"}}
 UNCHECKED = ("tests/", "bench/")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 USING_NAMESPACE = re.compile(r'^\s*using\s+namespace\b')
@@ -40,8 +45,9 @@ USING_NAMESPACE = re.compile(r'^\s*using\s+namespace\b')
 
 def layer_of(path):
     """(layer, family) of a project path; family is the widget family."""
-    if path.startswith("core/"):
-        return "core", None
+    for layer in STANDALONE:
+        if path.startswith(layer + "/"):
+            return layer, None
     if path.startswith("widgets/"):
         return "widgets", path.split("/")[1]
     for layer in STACK:
@@ -54,12 +60,14 @@ def allowed(src, dst):
     (sl, sf), (dl, df) = layer_of(src), layer_of(dst)
     if src.startswith(UNCHECKED) or sl is None or dl is None:
         return True
+    if sl == dl:
+        return sl != "widgets" or sf == df
+    if sl in STANDALONE:
+        return dl in STANDALONE[sl]
     if dl == "core":
-        return sl == "core" or sl in CORE_USERS
-    if sl == "core":
+        return sl in CORE_USERS
+    if dl in STANDALONE:
         return False
-    if sl == "widgets" and dl == "widgets":
-        return sf == df
     return STACK.index(dl) <= STACK.index(sl)
 
 

@@ -6,7 +6,8 @@
 #include "framework/runtime/application.h"
 #include "framework/runtime/platform_setup.h"
 #include "main_window/form1.h"
-#include "tools/snapshot.h"
+#include "app/qt_messages.h"
+#include "app/snapshot.h"
 #include "widgets/entry/num_spin_edit.h"
 #include "widgets/trackbar/styled_track_bar.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
   }
   core::CreateBoolStore();
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  app::FilterQtMessages();
   framework::PrepareQtEnvironment();
   QApplication qtApp(argc, argv);
   framework::FinishQtSetup();
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
   form.NumSpinEdit4->SetValue(values[0]);
   form.NumSpinEdit1->SetValue(values[1]);
   form.StyledTrackBar1->SetPosition(values[2]);
-  if (!tools::SaveSnapshot(&form, QString::fromLocal8Bit(argv[1]))) {
+  if (!app::SaveSnapshot(&form, QString::fromLocal8Bit(argv[1]))) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;
   }

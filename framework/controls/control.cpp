@@ -88,7 +88,9 @@ void TControl::SetName(const std::string& name) {
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   parent_ = parent;
+  reparenting_ = true;
   setParent(parent);
+  reparenting_ = false;
   if (parent) {
     parent->PlaceInZOrder(this);
     if (parent_font_) ParentFontChanged();
@@ -104,9 +106,25 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SetVisible(bool v) {
   if (v == visible_) return;
-  visible_ = v;
-  if (parent_ || isWindow()) setVisible(v);
-  VisibleChanged();
+  // A control with no parent yet is only marked; it shows once it has one.
+  if (parent_ || isWindow())
+    setVisible(v);
+  else
+    StoreVisible(v);
+}
+
+void TControl::setVisible(bool visible) {
+  if (reparenting_) {
+    QWidget::setVisible(visible);
+    return;
+  }
+  const bool changed = StoreChanged(visible_, visible);
+  QWidget::setVisible(visible);
+  if (changed) VisibleChanged();
+}
+
+void TControl::StoreVisible(bool v) {
+  if (StoreChanged(visible_, v)) VisibleChanged();
 }
 
 void TControl::SetEnabled(bool v) {

@@ -54,11 +54,13 @@ class TControl : public QWidget, public TComponent {
   int ClientHeight() const { return ClientRect().Height(); }
 
   // The Visible property; the control shows when it and all its parents do.
-  // SetVisible is named like every other property setter, not after
-  // QWidget::setVisible, which it deliberately does not override: the property
-  // is the control's own state, and it calls the widget's when it changes.
+  // SetVisible is the property's setter; Qt's setVisible (behind show(),
+  // hide() and close()) lands in the same place, so Visible() stays true to
+  // the screen whichever way the control was shown or hidden. The two names,
+  // one letter apart, are the framework's property convention beside Qt's.
   bool Visible() const { return visible_; }
   void SetVisible(bool v);  // NOLINT(bugprone-virtual-near-miss)
+  void setVisible(bool visible) override;
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
@@ -101,6 +103,7 @@ class TControl : public QWidget, public TComponent {
   void Invalidate() { update(); }
   void InvalidateRect(const TRect& r) { update(r.ToQRect()); }
   void Repaint() { repaint(); }
+  void RepaintRect(const TRect& r) { repaint(r.ToQRect()); }
 
   // Paints part of the control at once with draw instead of Paint, as a
   // direct draw on a window's device context would. Inside Paint it draws
@@ -184,6 +187,7 @@ class TControl : public QWidget, public TComponent {
   bool IsSecondPress(const QMouseEvent* event, TMouseButton button) const;
   void ApplyFont();
   void SyncQtFont();
+  void StoreVisible(bool v);
 
   TWinControl* parent_ = nullptr;
   std::unique_ptr<TFont> font_;
@@ -200,6 +204,9 @@ class TControl : public QWidget, public TComponent {
   bool show_hint_ = false;
   bool parent_show_hint_ = true;
   bool syncing_font_ = false;
+  // Set while SetParent moves the control: Qt hides a shown widget it moves,
+  // and that is no change of Visible.
+  bool reparenting_ = false;
   bool qt_font_stale_ = false;  // Qt has not been given the current font yet
   bool painting_ = false;
   bool clicked_ = false;

@@ -36,9 +36,9 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& text, const voi
 
 void THintWindow::ActivateHint(const TRect& rect, const std::string& text) {
   SetCaption(text);
-  setGeometry(rect.ToQRect());
-  show();
-  update();
+  SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+  SetVisible(true);
+  Invalidate();
 }
 
 void THintWindow::ActivateHintData(const TRect& rect, const std::string& text, const void*) {

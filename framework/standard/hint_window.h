@@ -20,7 +20,7 @@ class THintWindow : public TCustomControl {
   // Shows the window at rect (screen coordinates) with text.
   virtual void ActivateHint(const TRect& rect, const std::string& text);
   virtual void ActivateHintData(const TRect& rect, const std::string& text, const void* data);
-  void ReleaseHandle() { hide(); }
+  void ReleaseHandle() { SetVisible(false); }
 
  protected:
   void Paint() override;

@@ -8,20 +8,9 @@
 namespace bitcalc::framework {
 
 // Captions and texts are kept as 8-bit strings in the Central European code
-// page (1250): every byte is one character, and the character code is the
-// byte value. They become Unicode only at the moment they are measured or
-// drawn.
-//
-// The mapping covers all 256 byte values one to one. The five codes the code
-// page leaves unassigned (0x81, 0x83, 0x88, 0x90, 0x98) stand for the C1
-// control characters of the same number, so a string survives a round trip
-// through Unicode unchanged whatever bytes it holds.
-
-// The Unicode character for one code page byte.
-char16_t Cp1250ToUnicode(unsigned char byte);
-
-// The code page byte for a Unicode character, or '?' when it has none.
-unsigned char UnicodeToCp1250(char16_t ch);
+// page (1250, `codepage/cp1250.h`): every byte is one character, and the
+// character code is the byte value. They become Unicode only at the moment
+// they are measured or drawn.
 
 // Every byte of text converted to Unicode (code 0 included).
 QString FromCp1250(std::string_view text);

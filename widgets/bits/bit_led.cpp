@@ -9,6 +9,17 @@ namespace bitcalc::widgets {
 
 using namespace bitcalc::framework;
 
+namespace {
+
+// TextOutAligned reference points (column + 3 * row): the caption is anchored
+// by the middle of the edge that faces the lamp.
+constexpr int kLeftEdgeMiddle = 3;
+constexpr int kRightEdgeMiddle = 5;
+constexpr int kTopEdgeMiddle = 1;
+constexpr int kBottomEdgeMiddle = 7;
+
+}  // namespace
+
 TLEDLayout LayoutLED(int clientWidth, int clientHeight, int ledWidth, int ledHeight,
                      TLEDShape shape, TLEDPos position, int spacing) {
   int w = ledWidth;
@@ -26,19 +37,19 @@ TLEDLayout LayoutLED(int clientWidth, int clientHeight, int ledWidth, int ledHei
       lamp.Bottom = lamp.Top + h;
       if (position == lpLeft) {
         out.caption = {lamp.Right + spacing, cy};
-        out.align = 3;
+        out.align = kLeftEdgeMiddle;
       } else {
         lamp.Left = clientWidth - w;
         lamp.Right = clientWidth;
         out.caption = {lamp.Left - spacing, cy};
-        out.align = 5;
+        out.align = kRightEdgeMiddle;
       }
       break;
     case lpTop:
       lamp.Left = cx - w / 2;
       lamp.Right = lamp.Left + w;
       out.caption = {cx, lamp.Bottom + spacing};
-      out.align = 1;
+      out.align = kTopEdgeMiddle;
       break;
     case lpBottom:
       lamp.Top = clientHeight - h;
@@ -46,7 +57,7 @@ TLEDLayout LayoutLED(int clientWidth, int clientHeight, int ledWidth, int ledHei
       lamp.Left = cx - w / 2;
       lamp.Right = lamp.Left + w;
       out.caption = {cx, lamp.Top - spacing};
-      out.align = 7;
+      out.align = kBottomEdgeMiddle;
       break;
   }
   return out;

@@ -36,7 +36,7 @@ void TSelectorDropDownWindow::DropDown(bool comboStyle) {
   opens_upward_ = place.OpensUpward;
   right_aligned_ = place.RightAligned;
   combo_style_ = comboStyle;
-  move(place.Bounds.Left, place.Bounds.Top);
+  SetBounds(place.Bounds.Left, place.Bounds.Top, Width(), Height());
   selector_panel_->SetOpenEdge({selector_->Width(), comboStyle, opens_upward_, right_aligned_});
   Show();
 }

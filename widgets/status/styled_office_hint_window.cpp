@@ -39,10 +39,10 @@ void TStyledOfficeHintWindow::ActivateHint(const TRect& rect, const std::string&
   if (r.Height() < kMinHeight) r.Bottom = r.Top + kMinHeight;
   // The next proposal is measured in the font the hint is drawn in.
   hint->AssignDrawingFont(Font());
-  setGeometry(r.ToQRect());
-  show();
+  SetBounds(r.Left, r.Top, r.Width(), r.Height());
+  SetVisible(true);
   busy_ = false;
-  update();
+  Invalidate();
 }
 
 void TStyledOfficeHintWindow::Paint() {

@@ -162,7 +162,7 @@ void TCustomTrackBar::StepTowardEnd(int direction) {
 
 void TCustomTrackBar::RepaintArea(const TRect& r) {
   // The outline reaches a pixel beyond the thumb's rectangle.
-  if (isVisible() && !r.IsEmpty()) repaint(r.Inflated(1, 1).ToQRect());
+  if (isVisible() && !r.IsEmpty()) RepaintRect(r.Inflated(1, 1));
 }
 
 }  // namespace bitcalc::widgets

@@ -12,123 +12,122 @@ using namespace bitcalc::framework;
 
 namespace {
 
-// Shapes are described as for a vertical track: a is across (x), s is along
-// (y). A horizontal track swaps the two, which keeps every line's pixels,
+// Shapes are described as for a vertical track: "across" is x, "along" is
+// y. A horizontal track swaps the two, which keeps every line's pixels,
 // since the thumb's lines are all straight or at 45 degrees.
 struct Frame {
   bool vertical;
-  int a0, s0, a1, s1;
+  int acrossStart, alongStart, acrossEnd, alongEnd;
 
   Frame(const TRect& r, bool v)
       : vertical(v),
-        a0(v ? r.Left : r.Top),
-        s0(v ? r.Top : r.Left),
-        a1(v ? r.Right : r.Bottom),
-        s1(v ? r.Bottom : r.Right) {}
-  TPoint P(int a, int s) const { return vertical ? TPoint{a, s} : TPoint{s, a}; }
+        acrossStart(v ? r.Left : r.Top),
+        alongStart(v ? r.Top : r.Left),
+        acrossEnd(v ? r.Right : r.Bottom),
+        alongEnd(v ? r.Bottom : r.Right) {}
+  TPoint At(int across, int along) const {
+    return vertical ? TPoint{across, along} : TPoint{along, across};
+  }
+  int AlongMiddle() const { return alongStart + (alongEnd - alongStart) / 2; }
 };
 
-void Line(TCanvas& c, const Frame& f, int a1, int s1, int a2, int s2) {
-  const TPoint from = f.P(a1, s1), to = f.P(a2, s2);
+void Line(TCanvas& c, const Frame& f, int across1, int along1, int across2, int along2) {
+  const TPoint from = f.At(across1, along1), to = f.At(across2, along2);
   DrawLine(c, from.X, from.Y, to.X, to.Y);
 }
 
-// The pointer's outline: a white line outside, the outline colour just inside
-// the edge, and white again inside that.
-void PointerLines(TCanvas& c, const TRect& r, bool vertical, bool lp, bool rp, TColor border) {
-  const Frame f(r, vertical);
-  const int L = f.a0, T = f.s0, R = f.a1, B = f.s1;
-  const int h = (B - T) / 2;
-  const TPoint P1{L + h, B}, P2{L, T + h}, P3{L + h, T};
-  const TPoint Q1{R - h, B}, Q2{R, B - h}, Q3{R - h, T};
-  int bl = lp ? L + h : L, br = rp ? R - h : R, bt = T, bb = B;
-  auto line = [&](int a1, int s1, int a2, int s2) { Line(c, f, a1, s1, a2, s2); };
+// One ring of the pointer's outline, Inset pixels in from its edge. The three
+// rings differ in a pixel here and there: how far the straight edges reach
+// past the corners, where the start point's upper slope ends, and whether a
+// flat end side takes one pixel more.
+struct OutlineRing {
+  int Inset;
+  bool InBorderColor;  // else white
+  int EdgeBeforePointedStart;
+  int EdgeAfterPointedEnd;
+  int EdgeAfterFlatEnd;
+  int StartSlopeEndAcross, StartSlopeEndAlong;
+  int FlatEndOvershoot;
+};
 
+// White outside, the outline colour just inside the edge, white again inside.
+constexpr OutlineRing kPointerRings[] = {
+    {0, false, 0, 0, 0, 0, 0, 1},
+    {1, true, 0, 1, 1, 1, 0, 0},
+    {2, false, 1, 2, 1, 1, 1, 0},
+};
+
+void PointerRing(TCanvas& c, const Frame& f, bool startPoint, bool endPoint,
+                 const OutlineRing& ring) {
+  const int inset = ring.Inset;
+  const int half = (f.alongEnd - f.alongStart) / 2;
+  const int startSide = (startPoint ? f.acrossStart + half : f.acrossStart) + inset;
+  const int endSide = (endPoint ? f.acrossEnd - half : f.acrossEnd) - inset;
+  const int top = f.alongStart + inset, bottom = f.alongEnd - inset;
+  const int edgeFrom = startSide - (startPoint ? ring.EdgeBeforePointedStart : 0);
+  const int edgeTo = endSide + (endPoint ? ring.EdgeAfterPointedEnd : ring.EdgeAfterFlatEnd);
+  Line(c, f, edgeFrom, top, edgeTo, top);
+  Line(c, f, edgeFrom, bottom, edgeTo, bottom);
+  if (startPoint) {
+    const int tipAlong = f.alongStart + half;
+    Line(c, f, f.acrossStart + half, bottom, f.acrossStart + inset, tipAlong);
+    Line(c, f, f.acrossStart + inset, tipAlong, f.acrossStart + half + ring.StartSlopeEndAcross,
+         f.alongStart + ring.StartSlopeEndAlong);
+  } else {
+    Line(c, f, startSide, top, startSide, bottom);
+  }
+  if (endPoint) {
+    const int tipAlong = f.alongEnd - half;
+    Line(c, f, f.acrossEnd - half, bottom, f.acrossEnd - inset, tipAlong);
+    Line(c, f, f.acrossEnd - inset, tipAlong, f.acrossEnd - half - 1, top - 1);
+  } else {
+    Line(c, f, endSide, top, endSide, bottom + ring.FlatEndOvershoot);
+  }
+}
+
+void PointerLines(TCanvas& c, const TRect& r, bool vertical, bool startPoint, bool endPoint,
+                  TColor border) {
+  const Frame f(r, vertical);
   c.Pen().SetStyle(psSolid);
   c.Pen().SetWidth(1);
   c.Brush().SetStyle(bsClear);
-  c.Pen().SetColor(clWhite);
-  line(bl, bt, br, bt);
-  line(bl, bb, br, bb);
-  if (lp) {
-    line(P1.X, P1.Y, P2.X, P2.Y);
-    line(P2.X, P2.Y, P3.X, P3.Y);
-  } else {
-    line(bl, bt, bl, bb);
-  }
-  if (rp) {
-    line(Q1.X, Q1.Y, Q2.X, Q2.Y);
-    line(Q2.X, Q2.Y, Q3.X - 1, Q3.Y - 1);
-  } else {
-    line(br, bt, br, bb + 1);
-  }
-
-  ++bl, ++bt, --br, --bb;
-  c.Pen().SetColor(border);
-  line(bl, bb, br + 1, bb);
-  line(bl, bt, br + 1, bt);
-  if (lp) {
-    line(P1.X, P1.Y - 1, P2.X + 1, P2.Y);
-    line(P2.X + 1, P2.Y, P3.X + 1, P3.Y);
-  } else {
-    line(bl, bt, bl, bb);
-  }
-  if (rp) {
-    line(Q1.X, Q1.Y - 1, Q2.X - 1, Q2.Y);
-    line(Q2.X - 1, Q2.Y, Q3.X - 1, Q3.Y);
-  } else {
-    line(br, bt, br, bb);
-  }
-
-  ++bl, ++bt, --br, --bb;
-  c.Pen().SetColor(clWhite);
-  const int k = rp ? 2 : 1, start = lp ? bl - 1 : bl;
-  line(start, bb, br + k, bb);
-  line(start, bt, br + k, bt);
-  if (lp) {
-    line(P1.X, P1.Y - 2, P2.X + 2, P2.Y);
-    line(P2.X + 2, P2.Y, P3.X + 1, P3.Y + 1);
-  } else {
-    line(bl, bt, bl, bb);
-  }
-  if (rp) {
-    line(Q1.X, Q1.Y - 2, Q2.X - 2, Q2.Y);
-    line(Q2.X - 2, Q2.Y, Q3.X - 1, Q3.Y + 1);
-  } else {
-    line(br, bt, br, bb);
+  for (const OutlineRing& ring : kPointerRings) {
+    c.Pen().SetColor(ring.InBorderColor ? border : clWhite);
+    PointerRing(c, f, startPoint, endPoint, ring);
   }
 }
 
 void GripLine(TCanvas& c, const TRect& r, bool vertical, TColor border) {
   const Frame f(r, vertical);
-  const int n = (f.a1 - f.a0) / 2 - 3;
-  const int x0 = f.a0 + ((f.a1 - f.a0) - n + 1) / 2;
-  const int mid = f.s0 + (f.s1 - f.s0) / 2;
+  const int extent = f.acrossEnd - f.acrossStart;
+  const int length = extent / 2 - 3;
+  const int from = f.acrossStart + (extent - length + 1) / 2;
+  const int middle = f.AlongMiddle();
   c.Pen().SetColor(border);
-  Line(c, f, x0, mid, x0 + n, mid);
+  Line(c, f, from, middle, from + length, middle);
 }
 
 // A triangle across r pointing to the end (right or bottom) side, or to the
 // start side.
 std::vector<TPoint> TriangleOutline(const TRect& r, bool vertical, bool towardEnd) {
   const Frame f(r, vertical);
-  const int mid = f.s0 + (f.s1 - f.s0) / 2;
-  const int base = towardEnd ? f.a0 : f.a1, tip = towardEnd ? f.a1 : f.a0;
-  return {f.P(base, f.s0), f.P(tip, mid), f.P(base, f.s1)};
+  const int base = towardEnd ? f.acrossStart : f.acrossEnd;
+  const int tip = towardEnd ? f.acrossEnd : f.acrossStart;
+  return {f.At(base, f.alongStart), f.At(tip, f.AlongMiddle()), f.At(base, f.alongEnd)};
 }
 
 // Lines across the whole track at the thumb's centre: its darker end colour,
 // its colour, then two lighter shades of it.
 void PaintLineThumb(TCanvas& c, const TRect& r, bool vertical, const TGlossLook& look) {
   const Frame f(r, vertical);
-  const int mid = f.s0 + (f.s1 - f.s0) / 2;
+  const int middle = f.AlongMiddle();
   const TColor colors[] = {look.UpperTo, look.UpperFrom, BlendColors(look.UpperFrom, clWhite, 60),
                            BlendColors(look.UpperFrom, clWhite, 30)};
   c.Pen().SetStyle(psSolid);
   for (int i = 0; i < 4; ++i) {
     if (colors[i] == clNone) continue;
     c.Pen().SetColor(colors[i]);
-    Line(c, f, f.a0, mid - 1 + i, f.a1, mid - 1 + i);
+    Line(c, f, f.acrossStart, middle - 1 + i, f.acrossEnd, middle - 1 + i);
   }
 }
 
@@ -164,13 +163,14 @@ QRegion RegionOf(const std::vector<TPoint>& outline) {
 
 std::vector<TPoint> PointerOutline(const TRect& r, bool vertical, bool startPoint, bool endPoint) {
   const Frame f(r, vertical);
-  const int h = (f.s1 - f.s0) / 2;
-  const int bl = startPoint ? f.a0 + h : f.a0, br = endPoint ? f.a1 - h : f.a1;
-  std::vector<TPoint> points{f.P(br, f.s1), f.P(bl, f.s1)};
-  if (startPoint) points.push_back(f.P(f.a0, f.s0 + h));
-  points.push_back(f.P(bl, f.s0));
-  points.push_back(f.P(br, f.s0));
-  if (endPoint) points.push_back(f.P(f.a1, f.s1 - h));
+  const int half = (f.alongEnd - f.alongStart) / 2;
+  const int startSide = startPoint ? f.acrossStart + half : f.acrossStart;
+  const int endSide = endPoint ? f.acrossEnd - half : f.acrossEnd;
+  std::vector<TPoint> points{f.At(endSide, f.alongEnd), f.At(startSide, f.alongEnd)};
+  if (startPoint) points.push_back(f.At(f.acrossStart, f.alongStart + half));
+  points.push_back(f.At(startSide, f.alongStart));
+  points.push_back(f.At(endSide, f.alongStart));
+  if (endPoint) points.push_back(f.At(f.acrossEnd, f.alongEnd - half));
   return points;
 }
 
@@ -255,11 +255,12 @@ void PaintThumbShape(TCanvas& canvas, const TRect& r, TThumbShape shape, bool ve
   }
   const bool pointer = shape == tsPointer || shape == tsPointerLeftUp || shape == tsPointerRightUp;
   if (pointer) {
-    const bool lp = shape == tsPointerLeftUp || (shape == tsPointer && ticks != tmBottomRight);
-    const bool rp = shape == tsPointerRightUp || (shape == tsPointer && ticks != tmTopLeft);
-    FillGlossShape(canvas, r, PointerOutline(r, vertical, lp, rp), look);
+    const bool startPoint =
+        shape == tsPointerLeftUp || (shape == tsPointer && ticks != tmBottomRight);
+    const bool endPoint = shape == tsPointerRightUp || (shape == tsPointer && ticks != tmTopLeft);
+    FillGlossShape(canvas, r, PointerOutline(r, vertical, startPoint, endPoint), look);
     if (look.Border == clNone) return;
-    PointerLines(canvas, r, vertical, lp, rp, look.Border);
+    PointerLines(canvas, r, vertical, startPoint, endPoint, look.Border);
     GripLine(canvas, r, vertical, look.Border);
     return;
   }

@@ -58,3 +58,26 @@ TEST(Form, ActivationIsReported) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
   EXPECT_EQ(deactivated, 1);
 }
+
+// Visible stays true to the screen whichever way a window went: a window
+// closed by the user comes back with Show(). A shown control moved to another
+// window stays shown there.
+TEST(Form, VisibleFollowsEveryWayOfShowingAndHiding) {
+  TForm form(nullptr), other(nullptr);
+  form.Show();
+  form.close();
+  EXPECT_FALSE(form.Visible());
+  form.Show();
+  EXPECT_TRUE(form.isVisible());
+  static_cast<QWidget&>(form).hide();
+  EXPECT_FALSE(form.Visible());
+
+  auto* control = new TWinControl(nullptr);
+  control->SetParent(&form);
+  form.Show();
+  other.Show();
+  ASSERT_TRUE(control->isVisible());
+  control->SetParent(&other);
+  EXPECT_TRUE(control->Visible());
+  EXPECT_TRUE(control->isVisible());
+}

@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "codepage/cp1250.h"
 #include "framework/text/text.h"
 
 using namespace bitcalc::framework;
@@ -35,8 +36,8 @@ TEST(Cp1250, CentralEuropeanLettersAndUnassignedCodes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(int(c.byte));
-    EXPECT_EQ(Cp1250ToUnicode(c.byte), c.unicode);
-    EXPECT_EQ(UnicodeToCp1250(c.unicode), c.byte);
+    EXPECT_EQ(bitcalc::codepage::ToUnicode(c.byte), c.unicode);
+    EXPECT_EQ(bitcalc::codepage::FromUnicode(c.unicode), c.byte);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "framework/runtime/timer.h"
 #include "framework/standard/shape.h"
+#include "tests/support/pixel_probe.h"
 #include "tests/support/pixels.h"
 #include "tests/support/shown_form.h"
 
@@ -103,6 +104,55 @@ TEST_F(BitLED, FlashingAlternatesTheLampWhileChecked) {
   clock.Advance(TFlashService::kTickMs);
   EXPECT_TRUE(PixelIs(Shown(*form), 55, 61, clLime));
   led->SetChecked(false);
+}
+
+// Odd sizes throughout, so that a halving rounded the wrong way shows.
+TEST(LEDLayout, PutsTheCaptionOnTheSideAwayFromTheLamp) {
+  struct TCase {
+    TLEDPos Position;
+    TLEDShape Shape;
+    TRect Lamp;
+    TPoint Caption;
+    int Align;
+  };
+  const TCase cases[] = {
+      {lpLeft, sRectangle, {0, 13, 11, 27}, {16, 20}, 3},
+      {lpRight, sRectangle, {50, 13, 61, 27}, {45, 20}, 5},
+      {lpTop, sRectangle, {25, 0, 36, 14}, {30, 19}, 1},
+      {lpBottom, sRectangle, {25, 27, 36, 41}, {30, 22}, 7},
+      {lpBottom, sRound, {23, 27, 37, 41}, {30, 22}, 7},
+  };
+  for (const TCase& c : cases) {
+    const TLEDLayout l = LayoutLED(61, 41, 11, 14, c.Shape, c.Position, 5);
+    EXPECT_EQ(l.lamp, c.Lamp) << "position " << c.Position;
+    EXPECT_EQ(l.caption, c.Caption) << "position " << c.Position;
+    EXPECT_EQ(l.align, c.Align) << "position " << c.Position;
+  }
+}
+
+// Each shape in (2, 3)-(14, 12): its corners in the outline colour, a point
+// inside filled, and the corners of the box it leaves out untouched.
+TEST(LEDLamp, ArrowsAndRectangleReachTheirCorners) {
+  struct TCase {
+    TLEDShape Shape;
+    std::vector<TPoint> Outline, Fill, Outside;
+  };
+  const TCase cases[] = {
+      {sArrowLeft, {{2, 7}, {13, 3}, {13, 11}}, {{10, 7}}, {{3, 3}, {3, 11}, {14, 7}}},
+      {sArrowRight, {{2, 3}, {13, 7}, {2, 11}}, {{5, 7}}, {{12, 3}, {12, 11}, {1, 7}}},
+      {sArrowUp, {{8, 3}, {13, 11}, {2, 11}}, {{8, 9}}, {{2, 3}, {13, 3}, {8, 12}}},
+      {sArrowDown, {{2, 3}, {13, 3}, {8, 11}}, {{8, 5}}, {{2, 11}, {13, 11}, {8, 2}}},
+      {sRectangle, {{2, 7}, {13, 7}, {8, 3}, {8, 11}}, {{3, 4}, {12, 10}}, {{14, 7}, {8, 12}}},
+  };
+  for (const TCase& c : cases) {
+    TBitmap bmp;
+    Clear(bmp, 16, 14);
+    DrawLamp(bmp.Canvas(), {2, 3, 14, 12}, c.Shape, clLime, clBtnShadow);
+    const QImage img = bmp.Image();
+    for (TPoint p : c.Outline) EXPECT_TRUE(PixelIs(img, p.X, p.Y, clBtnShadow)) << c.Shape;
+    for (TPoint p : c.Fill) EXPECT_TRUE(PixelIs(img, p.X, p.Y, clLime)) << c.Shape;
+    for (TPoint p : c.Outside) EXPECT_TRUE(PixelIs(img, p.X, p.Y, clWhite)) << c.Shape;
+  }
 }
 
 }  // namespace

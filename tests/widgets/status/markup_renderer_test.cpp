@@ -115,6 +115,9 @@ TEST_F(MarkupTest, LinesWrapAtSpacesAndStopAtTheFrame) {
   // is never split.
   EXPECT_EQ(Layout("aaaaaaaaaaaa b", {0, 0, 20, 60}).height, 26);
   EXPECT_EQ(Layout("aaa bb<b>b</b>b", {0, 0, 1 + W("aaa bb") + 1, 60}).height, 13);
+  // A closing tag that is all that is left of a line's markup still closes:
+  // the next line is shown again.
+  EXPECT_EQ(Layout("a <z>b </z>bbbbbb", {0, 0, 1 + W("bbbbbb") + 2, 60}).width, W("bbbbbb") + 2);
   // Line breaks.
   EXPECT_EQ(Layout("a<br>b").height, 26);
   EXPECT_EQ(Paint("a\r\nb"), Paint("a<BR>b"));

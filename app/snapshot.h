@@ -4,10 +4,10 @@
 
 class QWidget;
 
-namespace bitcalc::tools {
+namespace bitcalc::app {
 
 // Shows window (off screen when there is no display), lets it paint, and
 // saves what it shows as a PNG. Returns false when the file cannot be written.
 bool SaveSnapshot(QWidget* window, const QString& pngPath);
 
-}  // namespace bitcalc::tools
+}  // namespace bitcalc::app

@@ -1,11 +1,11 @@
-#include "tools/snapshot.h"
+#include "app/snapshot.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
-namespace bitcalc::tools {
+namespace bitcalc::app {
 
 bool SaveSnapshot(QWidget* window, const QString& pngPath) {
   window->show();
@@ -13,4 +13,4 @@ bool SaveSnapshot(QWidget* window, const QString& pngPath) {
   return window->grab().toImage().save(pngPath, "PNG");
 }
 
-}  // namespace bitcalc::tools
+}  // namespace bitcalc::app
