@@ -11,15 +11,6 @@ namespace bitcalc::main_window {
 using namespace bitcalc::framework;
 using namespace bitcalc::widgets;
 
-void AssignFont(TFont& target, const TFontSpec& spec) {
-  TFont font;
-  font.SetName(spec.Name);
-  font.SetHeight(spec.Height);
-  font.SetStyle(spec.Style);
-  font.SetColor(spec.Color);
-  target.Assign(font);
-}
-
 void ApplyStoredSwitchSettings(TBitToggleSwitch& s, int statusBit) {
   TBitSBevel& bevel = s.BevelOuter();
   bevel.SetStyle(bsLowered);

@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils appstream man-db groff-base lintian
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev
   clang libclang-rt-14-dev valgrind
+  clang-tidy clang-format gcovr
 )
 
 missing=()

@@ -2,8 +2,11 @@
 """Checks the project's #include graph.
 
 Fails (exit 1) when
-- a header reaches itself through its own includes, or
-- a file includes a header of a layer that sits above its own.
+- a header reaches itself through its own includes,
+- a file includes a header of a layer that sits above its own, or
+- a header opens a namespace with `using namespace`, which would hand every
+  includer the whole namespace (clang-tidy only sees such directives at global
+  scope, not inside a namespace).
 
 The order below is the map of the source tree, lowest first. A layer may
 include itself and anything listed before it in its stack; `core` stands
@@ -37,6 +40,7 @@ CORE_USERS = {"main_window", "tools", "app"}
 STANDALONE = {"core": {"codepage"}, "bc16": {"core", "codepage"}}
 UNCHECKED = ("tests/", "bench/")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+USING_NAMESPACE = re.compile(r'^\s*using\s+namespace\b')
 
 
 def layer_of(path):
@@ -68,18 +72,21 @@ def allowed(src, dst):
 
 
 def read_graph(root):
+    """The include graph, and the headers' lines that open a namespace."""
     files = [p for p in root.rglob("*") if p.suffix in (".h", ".cpp") and not any(
         part.startswith(("build", ".")) for part in p.relative_to(root).parts)]
-    graph = {}
+    graph, directives = {}, []
     for f in files:
         rel = f.relative_to(root).as_posix()
         deps = []
-        for line in f.read_text(errors="replace").splitlines():
+        for number, line in enumerate(f.read_text(errors="replace").splitlines(), 1):
             m = INCLUDE.match(line)
             if m and (root / m.group(1)).is_file():
                 deps.append(m.group(1))
+            if rel.endswith(".h") and USING_NAMESPACE.match(line):
+                directives.append(f"{rel}:{number}: a header opens a namespace: {line.strip()}")
         graph[rel] = deps
-    return graph
+    return graph, directives
 
 
 def header_cycles(graph):
@@ -107,8 +114,8 @@ def header_cycles(graph):
 
 def main():
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
-    graph = read_graph(root)
-    problems = [" -> ".join(c) for c in header_cycles(graph)]
+    graph, directives = read_graph(root)
+    problems = [" -> ".join(c) for c in header_cycles(graph)] + directives
     problems += [f"{src} includes {dst}, which sits above it"
                  for src, deps in sorted(graph.items()) for dst in deps if not allowed(src, dst)]
     for p in problems:

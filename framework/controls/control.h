@@ -56,9 +56,10 @@ class TControl : public QWidget, public TComponent {
   // The Visible property; the control shows when it and all its parents do.
   // SetVisible is the property's setter; Qt's setVisible (behind show(),
   // hide() and close()) lands in the same place, so Visible() stays true to
-  // the screen whichever way the control was shown or hidden.
+  // the screen whichever way the control was shown or hidden. The two names,
+  // one letter apart, are the framework's property convention beside Qt's.
   bool Visible() const { return visible_; }
-  void SetVisible(bool v);
+  void SetVisible(bool v);  // NOLINT(bugprone-virtual-near-miss)
   void setVisible(bool visible) override;
 
   bool Enabled() const { return enabled_; }

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "tests/main_window/calculator_fixture.h"
-#include "tests/widgets/bits/pixels.h"
+#include "tests/support/pixels.h"
 #include "widgets/entry/num_spin_button.h"
 #include "widgets/entry/styled_character_selector.h"
 

@@ -203,7 +203,9 @@ void FillGlossHalf(TGPGraphics& g, const TRect& r, TColor a, TColor b, TGlossGra
     TGPPath ellipse;
     ellipse.AddEllipse(r.Left, isUpper ? r.Top - hh / 2 + 2 : r.Top, w, hh);
     TGPPathGradientBrush glow(ellipse);
-    glow.SetCenterPoint({double(r.Left + w / 2), double(isUpper ? r.Top : r.Bottom)});
+    // The glow's centre sits on a whole pixel, where the integer layout puts it.
+    const int centreX = r.Left + w / 2;
+    glow.SetCenterPoint({double(centreX), double(isUpper ? r.Top : r.Bottom)});
     glow.SetCenterColor(isUpper ? b : a);
     glow.SetSurroundColor(isUpper ? a : b);
     g.FillRectangle(glow, area);

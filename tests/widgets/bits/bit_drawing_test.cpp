@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/raster/bitmap.h"
-#include "tests/widgets/bits/pixels.h"
+#include "tests/support/pixels.h"
 #include "widgets/bits/bit_sbevel.h"
 
 using namespace bitcalc::framework;

@@ -8,8 +8,8 @@
 #include "framework/runtime/timer.h"
 #include "framework/standard/shape.h"
 #include "tests/support/pixel_probe.h"
+#include "tests/support/pixels.h"
 #include "tests/support/shown_form.h"
-#include "tests/widgets/bits/pixels.h"
 
 using namespace bitcalc::framework;
 using namespace bitcalc::widgets;

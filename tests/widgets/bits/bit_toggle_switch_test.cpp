@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include "tests/support/pixels.h"
 #include "tests/support/shown_form.h"
-#include "tests/widgets/bits/pixels.h"
 
 using namespace bitcalc::framework;
 using namespace bitcalc::widgets;

@@ -3,11 +3,10 @@
 #include <QApplication>
 #include <QToolTip>
 
+#include "tests/support/pixels.h"
 #include "tests/support/service_spy.h"
 #include "tests/widgets/status/window_bar.h"
 #include "widgets/status/status_gradient.h"
-// After the widgets it reads.
-#include "tests/widgets/bits/pixels.h"
 
 using namespace bitcalc::framework;
 using namespace bitcalc::widgets;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "framework/raster/canvas.h"
-#include "tests/widgets/bits/pixels.h"
+#include "tests/support/pixels.h"
 
 // The box around every pixel of exactly the given colour.
 inline QRect ColorBox(const QImage& image, bitcalc::framework::TColor color) {

@@ -5,10 +5,9 @@
 #include <QApplication>
 #include <QTest>
 
-#include "tests/widgets/trackbar/window_settings.h"
-// (after the widget: the pixel helpers open the widgets namespace)
+#include "tests/support/pixels.h"
 #include "tests/support/shown_form.h"
-#include "tests/widgets/bits/pixels.h"
+#include "tests/widgets/trackbar/window_settings.h"
 
 // The colour the form shows behind the track bar.
 inline constexpr bitcalc::framework::TColor kParent = bitcalc::framework::RGB(30, 160, 90);
