@@ -40,8 +40,8 @@ QImage ProgramIcon() {
   qToLittleEndian<std::int32_t>(height, dib.data() + 8);
   const std::uint32_t colours = Read32(dib, 32) ? Read32(dib, 32) : 16;
   const std::uint32_t pixelsAt = 14 + Read32(dib, 0) + 4 * colours;
-  const std::size_t colourRow = std::size_t((width * bits + 31) / 32 * 4);
-  const std::size_t maskRow = std::size_t((width + 31) / 32 * 4);
+  const std::size_t colourRow = (std::size_t(width) * bits + 31) / 32 * 4;
+  const std::size_t maskRow = (std::size_t(width) + 31) / 32 * 4;
   const std::size_t maskAt = pixelsAt - 14 + colourRow * std::size_t(height);
   if (maskAt + maskRow * std::size_t(height) > dib.size()) return {};
 

@@ -23,7 +23,7 @@ python3 - "$root" "$build" <<'PY'
 import json, os, re, sys
 from collections import defaultdict
 root, build = sys.argv[1], sys.argv[2]
-own = re.compile(r"^(app|core|framework/\w+|main_window|resources|tools|widgets/\w+)/")
+own = re.compile(r"^(app|bc16|codepage|core|framework/\w+|main_window|resources|tools|widgets/\w+)/")
 hits = defaultdict(dict)  # file -> line -> covered, merged over the paths it was seen by
 for f in json.load(open(os.path.join(build, "coverage.json")))["files"]:
     real = os.path.relpath(os.path.realpath(os.path.join(root, f["file"])), root)

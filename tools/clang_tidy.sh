@@ -13,7 +13,7 @@ fi
 # The compiler's own warnings are the build's business; -Wno-error keeps a
 # clang-only warning from failing this run as if it were a finding.
 run-clang-tidy -p "$build" -j "$(nproc)" -quiet -extra-arg=-Wno-error \
-  "^$root/(app|bench|core|framework|main_window|resources|tests|tools|widgets)/" \
+  "^$root/(app|bc16|bench|codepage|core|framework|main_window|resources|tests|tools|widgets)/" \
   > "$build/clang-tidy.log" 2>&1 && status=0 || status=$?
 # Only the findings: run-clang-tidy also echoes each command it runs.
 grep -E '(warning|error): ' "$build/clang-tidy.log" | sort -u || true

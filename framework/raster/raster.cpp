@@ -119,8 +119,8 @@ std::vector<TSpan> RoundRectOutline(const TRect& box, int cornerW, int cornerH, 
     int leftEnd = s.X1;  // exclusive end of the left run
     int rightStart = s.X0;
     if (i > 0 && i < n - 1) {
-      const TSpan& up = fill[std::size_t(i - 1)];
-      const TSpan& down = fill[std::size_t(i + 1)];
+      const TSpan& up = fill[std::size_t(i) - 1];
+      const TSpan& down = fill[std::size_t(i) + 1];
       leftEnd = std::clamp(std::max(up.X0, down.X0), s.X0 + 1, s.X1);
       rightStart = std::clamp(std::min(up.X1, down.X1), s.X0, s.X1 - 1);
     }
