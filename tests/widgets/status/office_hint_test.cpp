@@ -42,6 +42,14 @@ class OfficeHint : public HintTest {
     clock.Advance(500);
     return Shown();
   }
+  // The box's hint with this title, these notes and this hint text.
+  TStyledOfficeHintWindow* ShowBoxHint(const std::string& title, const std::string& notes,
+                                       const std::string& hintText) {
+    box->info.Title = title;
+    box->info.SetNotesText(notes);
+    box->SetHint(hintText);
+    return ShowBoxHint();
+  }
   int Lh() const {
     TBitmap measure(1, 1);
     hint->AssignDrawingFont(measure.Canvas().Font());
@@ -94,10 +102,7 @@ TEST_F(OfficeHint, ShowsTheOfficeLayoutOnlyForContentAndThePlainTextOtherwise) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title + "|" + c.notes + "|" + c.hintText);
-    box->info.Title = c.title;
-    box->info.SetNotesText(c.notes);
-    box->SetHint(c.hintText);
-    TStyledOfficeHintWindow* w = ShowBoxHint();
+    TStyledOfficeHintWindow* w = ShowBoxHint(c.title, c.notes, c.hintText);
     ASSERT_EQ(w != nullptr, c.shown);
     if (!w) continue;
     EXPECT_EQ(hint->OfficeLayout(), c.office);
@@ -216,10 +221,7 @@ TEST_F(OfficeHint, ReadsAsAToolTipOfItsTitleAndLines) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title + "|" + c.notes + "|" + c.hintText);
-    box->info.Title = c.title;
-    box->info.SetNotesText(c.notes);
-    box->SetHint(c.hintText);
-    TStyledOfficeHintWindow* w = ShowBoxHint();
+    TStyledOfficeHintWindow* w = ShowBoxHint(c.title, c.notes, c.hintText);
     ASSERT_NE(w, nullptr);
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
     EXPECT_EQ(i->role(), QAccessible::ToolTip);
