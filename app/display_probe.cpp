@@ -100,8 +100,7 @@ std::string UnreachableDisplay() {
   if (x.empty() && wayland.empty())
     return StartupText(QT_TRANSLATE_NOOP(
         "bitcalc", "cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set"));
-  if ((!wayland.empty() && WaylandCompositorAnswers(wayland)) || XDisplayAnswers())
-    return {};
+  if ((!wayland.empty() && WaylandCompositorAnswers(wayland)) || XDisplayAnswers()) return {};
   if (wayland.empty())
     return StartupText(QT_TRANSLATE_NOOP("bitcalc", "cannot open display '%1'"), {x});
   if (x.empty())
